@@ -1,0 +1,221 @@
+#include "core/AnswerFile.h"
+
+#include "core/AnswerFileError.h"
+#include "core/Cp1252Codec.h"
+#include "core/TAnswer.h"
+#include "text/Wording.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QIODevice>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+#include <cmath>
+#include <cstdio>
+
+namespace scrivix {
+
+namespace {
+
+const QString kInvalidNumericInput = QStringLiteral("Invalid numeric input");
+
+QByteArray pageHeader(int pageNo)
+{
+    return "Page " + QByteArray::number(pageNo) + "; Continuation No. 0";
+}
+
+// Reads an answer file positionally, the way text files were read line by
+// line: whole lines for texts, blank-separated fields for numbers. Running
+// out of file gives empty texts and zero numbers.
+class FieldReader
+{
+public:
+    explicit FieldReader(const QByteArray& bytes)
+        : m_data(bytes.constData()), m_end(bytes.constData() + bytes.size())
+    {
+    }
+
+    // The rest of the current line, without its line end (CR LF, LF or CR).
+    std::pair<const char*, qsizetype> line()
+    {
+        const char* start = m_pos;
+        while (m_pos < m_end && *m_pos != '\r' && *m_pos != '\n')
+            ++m_pos;
+        const qsizetype length = m_pos - start;
+        skipLineEnd();
+        return {start, length};
+    }
+
+    void skipLine() { line(); }
+
+    // A number field: blanks, tabs and line ends are skipped, then up to
+    // maxLength characters are taken, stopping at the first control or blank.
+    QByteArray field(int maxLength)
+    {
+        while (m_pos < m_end && static_cast<unsigned char>(*m_pos) <= ' ')
+            ++m_pos;
+        const char* start = m_pos;
+        while (m_pos < m_end && m_pos - start < maxLength && static_cast<unsigned char>(*m_pos) > ' ')
+            ++m_pos;
+        return QByteArray(start, m_pos - start);
+    }
+
+    int integerField()
+    {
+        const QByteArray token = field(32);
+        if (token.isEmpty())
+            return 0;
+        bool ok = false;
+        const int value = token.toInt(&ok, 10);
+        if (!ok)
+            throw AnswerFileError(kInvalidNumericInput);
+        return value;
+    }
+
+    double realField()
+    {
+        static const QRegularExpression realForm(
+            QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
+        const QByteArray token = field(64);
+        if (token.isEmpty())
+            return 0.0;
+        if (!realForm.match(QString::fromLatin1(token)).hasMatch())
+            throw AnswerFileError(kInvalidNumericInput);
+        return token.toDouble();
+    }
+
+private:
+    void skipLineEnd()
+    {
+        if (m_pos < m_end && *m_pos == '\r')
+            ++m_pos;
+        if (m_pos < m_end && *m_pos == '\n')
+            ++m_pos;
+    }
+
+    const char* m_data;
+    const char* m_end;
+    const char* m_pos = m_data;
+};
+
+void appendLine(QByteArray& out, const QByteArray& line)
+{
+    out += line;
+    out += "\r\n";
+}
+
+} // namespace
+
+QByteArray AnswerFile::formatVersion(double value)
+{
+    // printf gives "6.15000000000000E+00"; the file wants the exponent in four digits.
+    char mantissa[64];
+    std::snprintf(mantissa, sizeof mantissa, "%.14E", std::fabs(value));
+    QByteArray text(mantissa);
+    const qsizetype e = text.indexOf('E');
+    const int exponent = text.mid(e + 1).toInt();
+    QByteArray result = (value < 0 ? "-" : " ") + text.left(e) + 'E' + (exponent < 0 ? '-' : '+');
+    result += QByteArray::number(std::abs(exponent)).rightJustified(4, '0');
+    return result;
+}
+
+QByteArray AnswerFile::toBytes(TAnswer& store, const QString& currentFileName, int currentPageNo)
+{
+    const bool isDefaultFile =
+        QFileInfo(currentFileName).fileName().toUpper() == QLatin1String("DEFAULT.SCX");
+    store.LastDocNo = isDefaultFile ? -1 : currentPageNo;
+
+    QByteArray out;
+    out.reserve(1 << 20);
+    appendLine(out, Cp1252Codec::encode(store.ProgramName));
+    appendLine(out, formatVersion(store.VersionNo));
+    appendLine(out, QByteArray::number(store.LastDocNo));
+    for (int pageNo = 0; pageNo < TAnswer::PageCount; ++pageNo) {
+        appendLine(out, pageHeader(pageNo));
+        for (const TAnswer::Entry& entry : store.answers(pageNo)) {
+            // A line break would shift every answer after it; keep it as the
+            // line separator the screens use.
+            if (entry.text.contains(QLatin1Char('\n')) || entry.text.contains(QLatin1Char('\r')))
+                Cp1252Codec::encodeAppend(JoinLines(entry.text), out);
+            else
+                Cp1252Codec::encodeAppend(entry.text, out);
+            out += entry.obj.OvRide ? "\r\n1\r\n" : "\r\n0\r\n";
+        }
+    }
+    return out;
+}
+
+void AnswerFile::write(QIODevice& device, TAnswer& store, const QString& currentFileName,
+                       int currentPageNo)
+{
+    const QByteArray bytes = toBytes(store, currentFileName, currentPageNo);
+    if (device.write(bytes) != bytes.size())
+        throw AnswerFileError(device.errorString());
+}
+
+bool AnswerFile::fromBytes(const QByteArray& bytes, TAnswer& store)
+{
+    FieldReader reader(bytes);
+    const auto [name, nameLength] = reader.line();
+    store.ProgramName = Cp1252Codec::decode(name, nameLength);
+    store.VersionNo = reader.realField();
+    reader.skipLine();
+    store.LastDocNo = reader.integerField();
+    reader.skipLine();
+    for (int pageNo = 0; pageNo < TAnswer::PageCount; ++pageNo) {
+        reader.skipLine();
+        for (TAnswer::Entry& entry : store.answers(pageNo)) {
+            const auto [text, length] = reader.line();
+            if (length == 0)
+                entry.text.clear();
+            else
+                entry.text = Cp1252Codec::decode(text, length);
+            entry.obj.OvRide = reader.integerField() != 0;
+            reader.skipLine();
+        }
+    }
+    store.VersionNo = TAnswer::CurrentVersionNo;
+    return true;
+}
+
+bool AnswerFile::read(QIODevice& device, TAnswer& store)
+{
+    return fromBytes(device.readAll(), store);
+}
+
+void AnswerFile::save(const QString& path, TAnswer& store, int currentPageNo)
+{
+    const QByteArray bytes = toBytes(store, path, currentPageNo);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw AnswerFileError(file.errorString());
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        throw AnswerFileError(file.errorString());
+}
+
+bool AnswerFile::load(const QString& path, TAnswer& store)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw AnswerFileError(file.errorString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw AnswerFileError(file.errorString());
+    return fromBytes(bytes, store);
+}
+
+QList<AnswerFile::Position> AnswerFile::unencodableAnswers(const TAnswer& store)
+{
+    QList<Position> positions;
+    for (int pageNo = 0; pageNo < TAnswer::PageCount; ++pageNo) {
+        const TAnswer::AnswerList& list = store.answers(pageNo);
+        for (int answerNo = 0; answerNo < int(list.size()); ++answerNo) {
+            if (!Cp1252Codec::canEncode(list[answerNo].text))
+                positions.append({pageNo, answerNo});
+        }
+    }
+    return positions;
+}
+
+} // namespace scrivix
