@@ -11,8 +11,10 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 namespace scrivix {
 
@@ -40,11 +42,13 @@ public:
     std::pair<const char*, qsizetype> line()
     {
         const char* start = m_pos;
-        while (m_pos < m_end && *m_pos != '\r' && *m_pos != '\n')
-            ++m_pos;
-        const qsizetype length = m_pos - start;
+        const auto* lf = static_cast<const char*>(std::memchr(m_pos, '\n', m_end - m_pos));
+        const char* end = lf ? lf : m_end;
+        if (const auto* cr = static_cast<const char*>(std::memchr(m_pos, '\r', end - m_pos)))
+            end = cr;
+        m_pos = end;
         skipLineEnd();
-        return {start, length};
+        return {start, end - start};
     }
 
     void skipLine() { line(); }
@@ -63,6 +67,9 @@ public:
 
     int integerField()
     {
+        // The writer's own flags: one digit alone on its line.
+        if (m_end - m_pos >= 2 && (*m_pos == '0' || *m_pos == '1') && (m_pos[1] == '\r' || m_pos[1] == '\n'))
+            return *m_pos++ - '0';
         const QByteArray token = field(32);
         if (token.isEmpty())
             return 0;
@@ -99,11 +106,58 @@ private:
     const char* m_pos = m_data;
 };
 
-void appendLine(QByteArray& out, const QByteArray& line)
+// Builds the file in one buffer, written through a cursor: a full store is
+// two hundred thousand short lines.
+class LineWriter
 {
-    out += line;
-    out += "\r\n";
-}
+public:
+    LineWriter() { m_bytes.resize(1 << 20); }
+
+    void line(QByteArrayView text)
+    {
+        char* dst = room(text.size() + 2);
+        std::memcpy(dst, text.data(), text.size());
+        endLine(dst + text.size());
+    }
+
+    void answer(const QString& text)
+    {
+        char* dst = room(text.size() + 2);
+        bool sawControl = false;
+        const qsizetype written = Cp1252Codec::encodeInto(text, dst, &sawControl);
+        // A line break would shift every answer after it; it is kept as the
+        // line separator the screens use.
+        if (sawControl && (std::memchr(dst, '\n', written) || std::memchr(dst, '\r', written))) {
+            line(Cp1252Codec::encode(JoinLines(text)));
+            return;
+        }
+        endLine(dst + written);
+    }
+
+    QByteArray take()
+    {
+        m_bytes.truncate(m_used);
+        return std::move(m_bytes);
+    }
+
+private:
+    char* room(qsizetype size)
+    {
+        if (m_used + size > m_bytes.size())
+            m_bytes.resize(std::max(2 * m_bytes.size(), m_used + size));
+        return m_bytes.data() + m_used;
+    }
+
+    void endLine(char* end)
+    {
+        end[0] = '\r';
+        end[1] = '\n';
+        m_used = end + 2 - m_bytes.data();
+    }
+
+    QByteArray m_bytes;
+    qsizetype m_used = 0;
+};
 
 } // namespace
 
@@ -126,24 +180,18 @@ QByteArray AnswerFile::toBytes(TAnswer& store, const QString& currentFileName, i
         QFileInfo(currentFileName).fileName().toUpper() == QLatin1String("DEFAULT.SCX");
     store.LastDocNo = isDefaultFile ? -1 : currentPageNo;
 
-    QByteArray out;
-    out.reserve(1 << 20);
-    appendLine(out, Cp1252Codec::encode(store.ProgramName));
-    appendLine(out, formatVersion(store.VersionNo));
-    appendLine(out, QByteArray::number(store.LastDocNo));
+    LineWriter out;
+    out.line(Cp1252Codec::encode(store.ProgramName));
+    out.line(formatVersion(store.VersionNo));
+    out.line(QByteArray::number(store.LastDocNo));
     for (int pageNo = 0; pageNo < TAnswer::PageCount; ++pageNo) {
-        appendLine(out, pageHeader(pageNo));
+        out.line(pageHeader(pageNo));
         for (const TAnswer::Entry& entry : store.answers(pageNo)) {
-            // A line break would shift every answer after it; keep it as the
-            // line separator the screens use.
-            if (entry.text.contains(QLatin1Char('\n')) || entry.text.contains(QLatin1Char('\r')))
-                Cp1252Codec::encodeAppend(JoinLines(entry.text), out);
-            else
-                Cp1252Codec::encodeAppend(entry.text, out);
-            out += entry.obj.OvRide ? "\r\n1\r\n" : "\r\n0\r\n";
+            out.answer(entry.text);
+            out.line(entry.obj.OvRide ? "1" : "0");
         }
     }
-    return out;
+    return out.take();
 }
 
 void AnswerFile::write(QIODevice& device, TAnswer& store, const QString& currentFileName,
@@ -170,7 +218,7 @@ bool AnswerFile::fromBytes(const QByteArray& bytes, TAnswer& store)
             if (length == 0)
                 entry.text.clear();
             else
-                entry.text = Cp1252Codec::decode(text, length);
+                Cp1252Codec::decodeInto(entry.text, text, length);
             entry.obj.OvRide = reader.integerField() != 0;
             reader.skipLine();
         }

@@ -2,6 +2,10 @@
 
 #include <array>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace scrivix {
 
 namespace {
@@ -29,34 +33,76 @@ int byteOf(char16_t c)
 
 QString Cp1252Codec::decode(const char* data, qsizetype size)
 {
-    QString text(size, Qt::Uninitialized);
-    QChar* out = text.data();
-    for (qsizetype i = 0; i < size; ++i) {
-        const auto byte = static_cast<unsigned char>(data[i]);
-        out[i] = (byte >= 0x80 && byte < 0xA0) ? QChar(kHighControls[byte - 0x80]) : QChar(char16_t(byte));
-    }
+    QString text;
+    decodeInto(text, data, size);
     return text;
+}
+
+void Cp1252Codec::decodeInto(QString& text, const char* data, qsizetype size)
+{
+    text.resize(size);
+    char16_t* dst = reinterpret_cast<char16_t*>(text.data());
+    const auto* src = reinterpret_cast<const unsigned char*>(data);
+    qsizetype i = 0;
+#ifdef __SSE2__
+    // Eight bytes at a time while they are plain ASCII.
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 8 <= size; i += 8) {
+        const __m128i bytes = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(src + i));
+        if (_mm_movemask_epi8(bytes) != 0)
+            break;
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), _mm_unpacklo_epi8(bytes, zero));
+    }
+#endif
+    // Latin-1 but for the 32 bytes from 0x80 that Windows-1252 gives other characters.
+    for (; i < size; ++i) {
+        const unsigned char byte = src[i];
+        dst[i] = (byte >= 0x80 && byte < 0xA0) ? kHighControls[byte - 0x80] : char16_t(byte);
+    }
+}
+
+qsizetype Cp1252Codec::encodeInto(QStringView text, char* out, bool* sawControl)
+{
+    const char16_t* src = text.utf16();
+    const qsizetype size = text.size();
+    qsizetype i = 0;
+    bool control = false;
+#ifdef __SSE2__
+    // Eight characters at a time while they are plain ASCII.
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i highestAscii = _mm_set1_epi16(0x7F);
+    const __m128i blank = _mm_set1_epi16(0x20);
+    __m128i controls = zero;
+    for (; i + 8 <= size; i += 8) {
+        const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
+        const __m128i aboveAscii = _mm_subs_epu16(chars, highestAscii);
+        if (_mm_movemask_epi8(_mm_cmpeq_epi16(aboveAscii, zero)) != 0xFFFF)
+            break;
+        controls = _mm_or_si128(controls, _mm_cmplt_epi16(chars, blank));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + i), _mm_packus_epi16(chars, chars));
+    }
+    control = _mm_movemask_epi8(controls) != 0;
+#endif
+    qsizetype written = i;
+    for (; i < size; ++i) {
+        const char16_t c = src[i];
+        control = control || c < 0x20;
+        // A character outside the basic plane is one '?', not two.
+        if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(src[i + 1]))
+            ++i;
+        const int byte = byteOf(c);
+        out[written++] = byte < 0 ? '?' : char(byte);
+    }
+    if (sawControl)
+        *sawControl = control;
+    return written;
 }
 
 void Cp1252Codec::encodeAppend(const QString& text, QByteArray& out)
 {
     const qsizetype start = out.size();
     out.resize(start + text.size());
-    char* dst = out.data() + start;
-    qsizetype written = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        if (c < 0x80) {
-            dst[written++] = char(c);
-            continue;
-        }
-        // A character outside the basic plane is one '?', not two.
-        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-            ++i;
-        const int byte = byteOf(c);
-        dst[written++] = byte < 0 ? '?' : char(byte);
-    }
-    out.resize(start + written);
+    out.resize(start + encodeInto(text, out.data() + start));
 }
 
 QByteArray Cp1252Codec::encode(const QString& text)
