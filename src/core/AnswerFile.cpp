@@ -1,14 +1,14 @@
 #include "core/AnswerFile.h"
 
-#include "core/AnswerFileError.h"
+#include "core/FileError.h"
 #include "core/Cp1252Codec.h"
+#include "core/TextFieldReader.h"
 #include "core/TAnswer.h"
 #include "text/Wording.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
-#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -20,91 +20,10 @@ namespace scrivix {
 
 namespace {
 
-const QString kInvalidNumericInput = QStringLiteral("Invalid numeric input");
-
 QByteArray pageHeader(int pageNo)
 {
     return "Page " + QByteArray::number(pageNo) + "; Continuation No. 0";
 }
-
-// Reads an answer file positionally, the way text files were read line by
-// line: whole lines for texts, blank-separated fields for numbers. Running
-// out of file gives empty texts and zero numbers.
-class FieldReader
-{
-public:
-    explicit FieldReader(const QByteArray& bytes)
-        : m_data(bytes.constData()), m_end(bytes.constData() + bytes.size())
-    {
-    }
-
-    // The rest of the current line, without its line end (CR LF, LF or CR).
-    std::pair<const char*, qsizetype> line()
-    {
-        const char* start = m_pos;
-        const auto* lf = static_cast<const char*>(std::memchr(m_pos, '\n', m_end - m_pos));
-        const char* end = lf ? lf : m_end;
-        if (const auto* cr = static_cast<const char*>(std::memchr(m_pos, '\r', end - m_pos)))
-            end = cr;
-        m_pos = end;
-        skipLineEnd();
-        return {start, end - start};
-    }
-
-    void skipLine() { line(); }
-
-    // A number field: blanks, tabs and line ends are skipped, then up to
-    // maxLength characters are taken, stopping at the first control or blank.
-    QByteArray field(int maxLength)
-    {
-        while (m_pos < m_end && static_cast<unsigned char>(*m_pos) <= ' ')
-            ++m_pos;
-        const char* start = m_pos;
-        while (m_pos < m_end && m_pos - start < maxLength && static_cast<unsigned char>(*m_pos) > ' ')
-            ++m_pos;
-        return QByteArray(start, m_pos - start);
-    }
-
-    int integerField()
-    {
-        // The writer's own flags: one digit alone on its line.
-        if (m_end - m_pos >= 2 && (*m_pos == '0' || *m_pos == '1') && (m_pos[1] == '\r' || m_pos[1] == '\n'))
-            return *m_pos++ - '0';
-        const QByteArray token = field(32);
-        if (token.isEmpty())
-            return 0;
-        bool ok = false;
-        const int value = token.toInt(&ok, 10);
-        if (!ok)
-            throw AnswerFileError(kInvalidNumericInput);
-        return value;
-    }
-
-    double realField()
-    {
-        static const QRegularExpression realForm(
-            QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
-        const QByteArray token = field(64);
-        if (token.isEmpty())
-            return 0.0;
-        if (!realForm.match(QString::fromLatin1(token)).hasMatch())
-            throw AnswerFileError(kInvalidNumericInput);
-        return token.toDouble();
-    }
-
-private:
-    void skipLineEnd()
-    {
-        if (m_pos < m_end && *m_pos == '\r')
-            ++m_pos;
-        if (m_pos < m_end && *m_pos == '\n')
-            ++m_pos;
-    }
-
-    const char* m_data;
-    const char* m_end;
-    const char* m_pos = m_data;
-};
 
 // Builds the file in one buffer, written through a cursor: a full store is
 // two hundred thousand short lines.
@@ -199,12 +118,12 @@ void AnswerFile::write(QIODevice& device, TAnswer& store, const QString& current
 {
     const QByteArray bytes = toBytes(store, currentFileName, currentPageNo);
     if (device.write(bytes) != bytes.size())
-        throw AnswerFileError(device.errorString());
+        throw FileError(device.errorString());
 }
 
 bool AnswerFile::fromBytes(const QByteArray& bytes, TAnswer& store)
 {
-    FieldReader reader(bytes);
+    TextFieldReader reader(bytes);
     const auto [name, nameLength] = reader.line();
     store.ProgramName = Cp1252Codec::decode(name, nameLength);
     store.VersionNo = reader.realField();
@@ -237,19 +156,19 @@ void AnswerFile::save(const QString& path, TAnswer& store, int currentPageNo)
     const QByteArray bytes = toBytes(store, path, currentPageNo);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw AnswerFileError(file.errorString());
+        throw FileError(file.errorString());
     if (file.write(bytes) != bytes.size() || !file.commit())
-        throw AnswerFileError(file.errorString());
+        throw FileError(file.errorString());
 }
 
 bool AnswerFile::load(const QString& path, TAnswer& store)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw AnswerFileError(file.errorString());
+        throw FileError(file.errorString());
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw AnswerFileError(file.errorString());
+        throw FileError(file.errorString());
     return fromBytes(bytes, store);
 }
 

@@ -29,15 +29,15 @@ public:
     static void write(QIODevice& device, TAnswer& store, const QString& currentFileName, int currentPageNo);
 
     // Fills every answer and flag of the store; what a short file lacks reads
-    // as empty. A number field that does not convert throws AnswerFileError
+    // as empty. A number field that does not convert throws FileError
     // "Invalid numeric input"; answers read before it stay in the store.
     static bool fromBytes(const QByteArray& bytes, TAnswer& store);
     static bool read(QIODevice& device, TAnswer& store);
 
     // Writes the store to path as a whole: a failed write leaves the previous
-    // file as it was. Throws AnswerFileError with the file system's error.
+    // file as it was. Throws FileError with the file system's error.
     static void save(const QString& path, TAnswer& store, int currentPageNo);
-    // Reads path into the store. Throws AnswerFileError.
+    // Reads path into the store. Throws FileError.
     static bool load(const QString& path, TAnswer& store);
 
     // The answers that Windows-1252 cannot hold and that would therefore be

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/TAObj.h"
-#include "rules/RuleSets.h"
+#include "rules/DocumentPages.h"
 
 #include <QString>
 

@@ -6,12 +6,13 @@
 
 namespace scrivix {
 
-// A failure to read or write an answer file, with the text the user is shown
+// A failure to read or write one of the program's files (answer file,
+// settings file, template), with the text the user is shown
 // ("Invalid numeric input", or the file system's own words).
-class AnswerFileError : public std::runtime_error
+class FileError : public std::runtime_error
 {
 public:
-    explicit AnswerFileError(const QString& message)
+    explicit FileError(const QString& message)
         : std::runtime_error(message.toStdString()), m_message(message)
     {
     }

@@ -1,0 +1,89 @@
+#include "core/TextFieldReader.h"
+
+#include "core/FileError.h"
+
+#include <QRegularExpression>
+
+#include <cstring>
+
+namespace scrivix {
+
+namespace {
+
+[[noreturn]] void invalidNumericInput()
+{
+    throw FileError(QStringLiteral("Invalid numeric input"));
+}
+
+} // namespace
+
+TextFieldReader::TextFieldReader(const QByteArray& bytes)
+    : m_end(bytes.constData() + bytes.size()), m_pos(bytes.constData())
+{
+}
+
+std::pair<const char*, qsizetype> TextFieldReader::line()
+{
+    const char* start = m_pos;
+    const auto* lf = static_cast<const char*>(std::memchr(m_pos, '\n', m_end - m_pos));
+    const char* end = lf ? lf : m_end;
+    if (const auto* cr = static_cast<const char*>(std::memchr(m_pos, '\r', end - m_pos)))
+        end = cr;
+    m_pos = end;
+    skipLineEnd();
+    return {start, end - start};
+}
+
+QByteArray TextFieldReader::lineBytes()
+{
+    const auto [start, length] = line();
+    return QByteArray(start, length);
+}
+
+// Blanks, tabs and line ends are skipped, then up to maxLength characters are
+// taken, stopping at the first control character or blank.
+QByteArray TextFieldReader::field(int maxLength)
+{
+    while (m_pos < m_end && static_cast<unsigned char>(*m_pos) <= ' ')
+        ++m_pos;
+    const char* start = m_pos;
+    while (m_pos < m_end && m_pos - start < maxLength && static_cast<unsigned char>(*m_pos) > ' ')
+        ++m_pos;
+    return QByteArray(start, m_pos - start);
+}
+
+int TextFieldReader::integerField()
+{
+    // The common case in an answer file: one digit alone on its line.
+    if (m_end - m_pos >= 2 && (*m_pos == '0' || *m_pos == '1') && (m_pos[1] == '\r' || m_pos[1] == '\n'))
+        return *m_pos++ - '0';
+    const QByteArray token = field(32);
+    if (token.isEmpty())
+        return 0;
+    bool ok = false;
+    const int value = token.toInt(&ok, 10);
+    if (!ok)
+        invalidNumericInput();
+    return value;
+}
+
+double TextFieldReader::realField()
+{
+    static const QRegularExpression realForm(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
+    const QByteArray token = field(64);
+    if (token.isEmpty())
+        return 0.0;
+    if (!realForm.match(QString::fromLatin1(token)).hasMatch())
+        invalidNumericInput();
+    return token.toDouble();
+}
+
+void TextFieldReader::skipLineEnd()
+{
+    if (m_pos < m_end && *m_pos == '\r')
+        ++m_pos;
+    if (m_pos < m_end && *m_pos == '\n')
+        ++m_pos;
+}
+
+} // namespace scrivix
