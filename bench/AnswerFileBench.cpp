@@ -163,4 +163,4 @@ BENCHMARK(BM_PlainCopyRoundTrip)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AnswerFileSave)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FreshStore)->Unit(benchmark::kMillisecond);
 
-BENCHMARK_MAIN();
+

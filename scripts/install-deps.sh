@@ -15,6 +15,10 @@ packages=(
     libbenchmark-dev
     clang-format
     locales
+    libreoffice-writer
+    fonts-dejavu-core
+    fonts-liberation2
+    poppler-utils
 )
 
 missing=()

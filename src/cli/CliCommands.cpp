@@ -1,9 +1,18 @@
 #include "cli/CliCommands.h"
 
 #include "core/AnswerFile.h"
-#include "core/AnswerFileError.h"
+#include "core/FileError.h"
 #include "core/Cp1252Codec.h"
+#include "core/ProgramFolders.h"
+#include "core/Settings.h"
+#include "core/SettingsFile.h"
 #include "core/TAnswer.h"
+#include "rules/TransferGlobals.h"
+#include "template/DocumentAssembly.h"
+#include "template/DocumentWriter.h"
+#include "template/PdfConverter.h"
+#include "template/TemplateMerge.h"
+#include "template/TemplateRepair.h"
 #include "text/Wording.h"
 
 #include <QCommandLineParser>
@@ -28,6 +37,12 @@ const char* const kOverview =
     "  words AMOUNT                 Write an amount out in words, as documents state it.\n"
     "  dump FILE.scx PAGE           List the answers of a page that hold text or are overridden.\n"
     "  set FILE.scx PAGE N=TEXT...  Set answers of a page and write the answer file.\n"
+    "  calc FILE.scx PAGE           Run the page's rules and write the answer file.\n"
+    "  defaults FILE.scx PAGE --settings FILE.ini\n"
+    "                               Fill the page's empty answers from the global defaults.\n"
+    "  assemble FILE.scx PAGE -o OUT.rtf [--templates DIR] [--pdf OUT.pdf]\n"
+    "                               Produce the page's document.\n"
+    "  fix-template FILE.rtf        Repair answer variables a word processor split.\n"
     "\n"
     "Run 'scrivix-cli COMMAND --help' for the details of a command.\n";
 
@@ -88,6 +103,35 @@ bool parseNumber(const QString& text, int low, int high, int& value)
     return ok && value >= low && value <= high;
 }
 
+// Reads an answer file; on failure prints one line and sets status.
+bool loadStore(const QString& path, TAnswer& store, int& status)
+{
+    try {
+        AnswerFile::load(path, store);
+        return true;
+    } catch (const FileError& e) {
+        status = fail(QStringLiteral("%1: %2").arg(path, e.message()));
+        return false;
+    }
+}
+
+bool saveStore(const QString& path, TAnswer& store, int pageNo, int& status)
+{
+    try {
+        AnswerFile::save(path, store, pageNo);
+        return true;
+    } catch (const FileError& e) {
+        status = fail(QStringLiteral("%1: %2").arg(path, e.message()));
+        return false;
+    }
+}
+
+void addFileAndPage(QCommandLineParser& parser)
+{
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The answer file (.scx)."));
+    parser.addPositionalArgument(QStringLiteral("PAGE"), QStringLiteral("The page number, 0 to 99."));
+}
+
 bool parsePage(const QString& text, int& pageNo, int& status)
 {
     if (parseNumber(text, 0, TAnswer::PageCount - 1, pageNo))
@@ -107,6 +151,14 @@ int CliCommands::run(const QStringList& arguments)
         return dump(arguments);
     if (command == QLatin1String("set"))
         return set(arguments);
+    if (command == QLatin1String("calc"))
+        return calc(arguments);
+    if (command == QLatin1String("defaults"))
+        return defaults(arguments);
+    if (command == QLatin1String("assemble"))
+        return assemble(arguments);
+    if (command == QLatin1String("fix-template"))
+        return fixTemplate(arguments);
     if (command.isEmpty() || command == QLatin1String("--help") || command == QLatin1String("-h") ||
         command == QLatin1String("help")) {
         out() << kOverview;
@@ -142,8 +194,7 @@ int CliCommands::dump(const QStringList& arguments)
     parser.setApplicationDescription(
         QStringLiteral("Lists the answers of PAGE in FILE that hold text or are overridden,\n"
                        "one a line: answer number, tab, 1 when overridden else 0, tab, text."));
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The answer file (.scx)."));
-    parser.addPositionalArgument(QStringLiteral("PAGE"), QStringLiteral("The page number, 0 to 99."));
+    addFileAndPage(parser);
     int status = 0;
     int pageNo = 0;
     if (!parseCommand(parser, arguments, 2, false, status) ||
@@ -152,11 +203,8 @@ int CliCommands::dump(const QStringList& arguments)
 
     const QString path = parser.positionalArguments().at(0);
     TAnswer store;
-    try {
-        AnswerFile::load(path, store);
-    } catch (const AnswerFileError& e) {
-        return fail(QStringLiteral("%1: %2").arg(path, e.message()));
-    }
+    if (!loadStore(path, store, status))
+        return status;
     const TAnswer::AnswerList& answers = store.answers(pageNo);
     for (int answerNo = 0; answerNo < int(answers.size()); ++answerNo) {
         const TAnswer::Entry& entry = answers[answerNo];
@@ -176,8 +224,7 @@ int CliCommands::set(const QStringList& arguments)
                        "to return to. FILE is created when it does not exist yet. Line breaks in a\n"
                        "TEXT are kept as \" | \". A TEXT with characters that an answer file cannot\n"
                        "hold is refused and nothing is written."));
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The answer file (.scx)."));
-    parser.addPositionalArgument(QStringLiteral("PAGE"), QStringLiteral("The page number, 0 to 99."));
+    addFileAndPage(parser);
     parser.addPositionalArgument(QStringLiteral("N=TEXT"),
                                  QStringLiteral("Answer number (0 to 1000) and its new text."),
                                  QStringLiteral("N=TEXT..."));
@@ -205,14 +252,127 @@ int CliCommands::set(const QStringList& arguments)
     }
 
     TAnswer store;
+    if (QFileInfo::exists(path) && !loadStore(path, store, status))
+        return status;
+    for (const auto& [answerNo, text] : assignments)
+        store.setText(pageNo, answerNo, text);
+    return saveStore(path, store, pageNo, status) ? 0 : status;
+}
+
+int CliCommands::calc(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Runs the rules of PAGE on the answers in FILE (wording, amounts in words,\n"
+                       "signature block) and writes FILE back, with PAGE as the page to return to."));
+    addFileAndPage(parser);
+    int status = 0;
+    int pageNo = 0;
+    if (!parseCommand(parser, arguments, 2, false, status) ||
+        !parsePage(parser.positionalArguments().at(1), pageNo, status))
+        return status;
+    const QString path = parser.positionalArguments().at(0);
+    TAnswer store;
+    if (!loadStore(path, store, status))
+        return status;
+    store.Calculate(pageNo, false);
+    return saveStore(path, store, pageNo, status) ? 0 : status;
+}
+
+int CliCommands::defaults(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Fills the empty answers of PAGE in FILE from the global defaults kept in a\n"
+                       "settings file (scrivix.ini), and writes FILE back. Filled answers are left alone."));
+    addFileAndPage(parser);
+    const QCommandLineOption settingsOption(QStringLiteral("settings"),
+                                            QStringLiteral("The settings file with the global defaults."),
+                                            QStringLiteral("FILE.ini"));
+    parser.addOption(settingsOption);
+    int status = 0;
+    int pageNo = 0;
+    if (!parseCommand(parser, arguments, 2, false, status) ||
+        !parsePage(parser.positionalArguments().at(1), pageNo, status))
+        return status;
+    if (!parser.isSet(settingsOption))
+        return fail(QStringLiteral("--settings FILE.ini is required"), kExitUsage);
+
+    Settings settings;
+    const QString settingsPath = parser.value(settingsOption);
     try {
-        if (QFileInfo::exists(path))
-            AnswerFile::load(path, store);
-        for (const auto& [answerNo, text] : assignments)
-            store.setText(pageNo, answerNo, text);
-        AnswerFile::save(path, store, pageNo);
-    } catch (const AnswerFileError& e) {
-        return fail(QStringLiteral("%1: %2").arg(path, e.message()));
+        SettingsFile::load(settingsPath, settings);
+    } catch (const FileError& e) {
+        return fail(QStringLiteral("%1: %2").arg(settingsPath, e.message()));
+    }
+    const QString path = parser.positionalArguments().at(0);
+    TAnswer store;
+    if (!loadStore(path, store, status))
+        return status;
+    TransferGlobals(store, pageNo, settings.globals);
+    return saveStore(path, store, pageNo, status) ? 0 : status;
+}
+
+int CliCommands::assemble(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Produces the document of PAGE: runs the page's rules on the answers in FILE,\n"
+                       "merges them into the page's template and writes the RTF document. The answer\n"
+                       "file is not changed. With --pdf, LibreOffice also converts it to PDF."));
+    addFileAndPage(parser);
+    const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
+                                          QStringLiteral("The RTF document to write."), QStringLiteral("OUT.rtf"));
+    const QCommandLineOption templatesOption(
+        QStringLiteral("templates"), QStringLiteral("The templates folder (default: the shipped templates)."),
+        QStringLiteral("DIR"));
+    const QCommandLineOption pdfOption(QStringLiteral("pdf"), QStringLiteral("Also write the document as PDF."),
+                                       QStringLiteral("OUT.pdf"));
+    parser.addOptions({outputOption, templatesOption, pdfOption});
+    int status = 0;
+    int pageNo = 0;
+    if (!parseCommand(parser, arguments, 2, false, status) ||
+        !parsePage(parser.positionalArguments().at(1), pageNo, status))
+        return status;
+    if (!parser.isSet(outputOption))
+        return fail(QStringLiteral("-o OUT.rtf is required"), kExitUsage);
+
+    TAnswer store;
+    if (!loadStore(parser.positionalArguments().at(0), store, status))
+        return status;
+    const QString templates =
+        parser.isSet(templatesOption) ? parser.value(templatesOption) : ProgramFolders::shippedTemplatesFolder();
+    const QString rtfPath = parser.value(outputOption);
+    try {
+        TemplateMerge merge;
+        DocumentWriter::writeTo(rtfPath, assembleDocument(store, pageNo, templates, merge));
+    } catch (const FileError& e) {
+        return fail(e.message());
+    }
+    if (parser.isSet(pdfOption)) {
+        const QString problem = PdfConverter::convert(rtfPath, QStringLiteral("pdf"), parser.value(pdfOption));
+        if (!problem.isEmpty())
+            return fail(problem);
+    }
+    return 0;
+}
+
+int CliCommands::fixTemplate(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Repairs a template in place: answer variables that a word processor split\n"
+                       "with formatting, such as /*2{\\b 4}/, become whole again (/*24/)."));
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The template (.rtf)."));
+    int status = 0;
+    if (!parseCommand(parser, arguments, 1, false, status))
+        return status;
+    const QString path = parser.positionalArguments().at(0);
+    try {
+        const bool changed = TemplateRepair::repairFile(path);
+        out() << (changed ? "Repaired " : "Nothing to repair in ") << path << Qt::endl;
+    } catch (const FileError& e) {
+        return fail(e.message());
     }
     return 0;
 }

@@ -15,6 +15,10 @@ private:
     static int words(const QStringList& arguments);
     static int dump(const QStringList& arguments);
     static int set(const QStringList& arguments);
+    static int calc(const QStringList& arguments);
+    static int defaults(const QStringList& arguments);
+    static int assemble(const QStringList& arguments);
+    static int fixTemplate(const QStringList& arguments);
 };
 
 } // namespace scrivix

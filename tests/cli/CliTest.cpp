@@ -1,10 +1,10 @@
 #include "QtPrinters.h"
+#include "cli/CliRun.h"
 #include "core/AnswerFile.h"
 #include "core/TAnswer.h"
 #include "text/Messages.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -12,33 +12,6 @@
 using namespace scrivix;
 
 namespace {
-
-struct CliRun
-{
-    int status;
-    QString out;
-    QString err;
-};
-
-// Runs the real scrivix-cli as a US user would.
-CliRun cli(const QStringList& arguments)
-{
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
-    env.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(SCRIVIX_CLI_PATH), arguments);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-QByteArray contentsOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class CliTest : public ::testing::Test
 {
@@ -171,4 +144,58 @@ TEST_F(CliTest, EveryCommandExplainsItself)
     const CliRun overview = cli({QStringLiteral("--help")});
     EXPECT_EQ(overview.status, 0);
     EXPECT_TRUE(overview.out.contains(QStringLiteral("dump FILE.scx PAGE")));
+}
+
+TEST_F(CliTest, CalcRunsThePagesRulesAndKeepsTheFile)
+{
+    const QString file = path("deed.scx");
+    ASSERT_EQ(cli({QStringLiteral("set"), file, QStringLiteral("1"), QStringLiteral("70=Ann Able"),
+                   QStringLiteral("71=f"), QStringLiteral("5=1250")})
+                  .status,
+              0);
+    const CliRun run = cli({QStringLiteral("calc"), file, QStringLiteral("1")});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const QString dump = cli({QStringLiteral("dump"), file, QStringLiteral("1")}).out;
+    for (const char* line : {"2\t0\tGrantor\n", "4\t0\tOne Thousand Two Hundred Fifty and 00/100\n",
+                             "5\t0\t1,250.00\n", "16\t0\ther hand\n", "22\t0\tANN ABLE\n", "199\t0\tANN ABLE\n"})
+        EXPECT_TRUE(dump.contains(QString::fromLatin1(line))) << line;
+}
+
+TEST_F(CliTest, DefaultsFillEmptyAnswersFromTheSettingsFile)
+{
+    const QString ini = path("scrivix.ini");
+    QFile settings(ini);
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write("/f\r\n/t\r\nreserved\r\nreserved\r\n0\r\n\r\n\r\n\r\nTRUE\r\nFALSE\r\n"
+                   "Alice Attorney\r\nSuite 200\r\nColumbus, Ohio 43215\r\n1 Main St\r\n614-555-0100\r\n"
+                   "alice@example.com\r\n0012345\r\nCity\r\nColumbus\r\nOhio\r\nFranklin\r\nDecember\r\n2026\r\n"
+                   "Nora Public\r\n");
+    settings.close();
+
+    const QString file = path("deed.scx");
+    ASSERT_EQ(cli({QStringLiteral("set"), file, QStringLiteral("0"), QStringLiteral("4=Delaware")}).status, 0);
+    const CliRun run = cli({QStringLiteral("defaults"), file, QStringLiteral("0"), QStringLiteral("--settings"), ini});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const QString dump = cli({QStringLiteral("dump"), file, QStringLiteral("0")}).out;
+    for (const char* line : {"2\t0\tFranklin\n", "4\t0\tDelaware\n", "52\t0\tFRANKLIN\n", "63\t0\tNora Public\n",
+                             "64\t0\tAlice Attorney\n", "67\t0\tColumbus, Ohio 43215\n", "192\t0\t0012345\n"})
+        EXPECT_TRUE(dump.contains(QString::fromLatin1(line))) << line;
+
+    const CliRun missing =
+        cli({QStringLiteral("defaults"), file, QStringLiteral("0"), QStringLiteral("--settings"), path("none.ini")});
+    EXPECT_NE(missing.status, 0);
+    EXPECT_EQ(missing.err.count(QLatin1Char('\n')), 1);
+}
+
+TEST_F(CliTest, FixTemplateRepairsInPlace)
+{
+    const QString rtf = path("page4.rtf");
+    QFile file(rtf);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("{\\rtf1 Grantor: /*2{\\rtlch\\fcs1 4}/\\par}\r\n");
+    file.close();
+    const CliRun run = cli({QStringLiteral("fix-template"), rtf});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(contentsOf(rtf), QByteArray("{\\rtf1 Grantor: /*24/\\par}\r\n"));
+    EXPECT_NE(cli({QStringLiteral("fix-template"), path("absent.rtf")}).status, 0);
 }

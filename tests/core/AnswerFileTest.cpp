@@ -1,6 +1,6 @@
 #include "QtPrinters.h"
 #include "core/AnswerFile.h"
-#include "core/AnswerFileError.h"
+#include "core/FileError.h"
 #include "core/TAnswer.h"
 
 #include <QDir>
@@ -255,7 +255,7 @@ TEST(AnswerFileReader, ANumberThatDoesNotConvertStopsTheReading)
         try {
             AnswerFile::fromBytes(fileOf(damaged), store);
             ADD_FAILURE() << c.name << ": no error";
-        } catch (const AnswerFileError& e) {
+        } catch (const FileError& e) {
             EXPECT_EQ(e.message(), QStringLiteral("Invalid numeric input")) << c.name;
         }
         EXPECT_EQ(store.text(0, 1), c.readsFirstAnswers ? sample.text(0, 1) : QStringLiteral("before"))
@@ -289,12 +289,12 @@ TEST(AnswerFileOnDisk, FailuresCarryTheFileSystemsWords)
     ASSERT_TRUE(dir.isValid());
     TAnswer store;
     const QString missingFolder = dir.filePath(QStringLiteral("no/such/folder/a.scx"));
-    EXPECT_THROW(AnswerFile::save(missingFolder, store, 0), AnswerFileError);
-    EXPECT_THROW(AnswerFile::load(missingFolder, store), AnswerFileError);
+    EXPECT_THROW(AnswerFile::save(missingFolder, store, 0), FileError);
+    EXPECT_THROW(AnswerFile::load(missingFolder, store), FileError);
     try {
         AnswerFile::load(dir.filePath(QStringLiteral("absent.scx")), store);
         ADD_FAILURE() << "no error";
-    } catch (const AnswerFileError& e) {
+    } catch (const FileError& e) {
         EXPECT_FALSE(e.message().isEmpty());
     }
 }
