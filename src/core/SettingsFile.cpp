@@ -5,7 +5,9 @@
 #include "core/Settings.h"
 #include "core/TextFieldReader.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <array>
@@ -92,6 +94,35 @@ QByteArray SettingsFile::toBytes(const Settings& settings)
     for (const GlobalDefault which : kFileOrder)
         appendLine(out, settings.globals.value(which));
     return out;
+}
+
+QByteArray SettingsFile::firstRunBytes(const Settings& settings)
+{
+    QByteArray out;
+    appendLine(out, settings.clientFilesFolder);
+    appendLine(out, settings.tempFolder);
+    appendLine(out, kReserved);
+    appendLine(out, kReserved);
+    appendLine(out, QStringLiteral("0"));
+    // Force Word, force WordPad, the Word path, two options, the global defaults.
+    for (int i = 0; i < 5 + GlobalDefaults::Count; ++i)
+        out += "\r\n";
+    return out;
+}
+
+void SettingsFile::readOrCreate(const QString& path, Settings& settings)
+{
+    if (QFileInfo::exists(path)) {
+        load(path, settings);
+        return;
+    }
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder))
+        throw FileError(QStringLiteral("Cannot create folder \"%1\"").arg(QDir::toNativeSeparators(folder)));
+    const QByteArray bytes = firstRunBytes(settings);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw FileError(file.errorString());
 }
 
 void SettingsFile::load(const QString& path, Settings& settings)

@@ -24,6 +24,13 @@ public:
     static void load(const QString& path, Settings& settings);
     // Written whole through a temporary file: a failed write leaves the old one.
     static void save(const QString& path, const Settings& settings);
+
+    // Reads the settings file at start-up. On the first run, when there is
+    // none, creates it (and its folder) with the two folders, the reserved
+    // lines, no recent files and an empty line for every other entry, and
+    // leaves the settings at their defaults.
+    static void readOrCreate(const QString& path, Settings& settings);
+    static QByteArray firstRunBytes(const Settings& settings);
 };
 
 } // namespace scrivix

@@ -61,6 +61,12 @@ void ShowNumberedMessage(quint16 messageNo, const QString& extraText)
     show(text);
 }
 
+void ShowError(const QString& text)
+{
+    const MessagePresenter show = presenter();
+    show(text);
+}
+
 MessagePresenter setMessagePresenter(MessagePresenter newPresenter)
 {
     MessagePresenter previous = std::move(presenter());

@@ -19,6 +19,10 @@ QString CreateErrorString(quint16 messageNo, const QString& extraText = {});
 // afterwards whatever the user pressed.
 void ShowNumberedMessage(quint16 messageNo, const QString& extraText = {});
 
+// Shows a failure that no routine reported itself, in its own words (the
+// top-level error handler of the window).
+void ShowError(const QString& text);
+
 // Installs a presenter and returns the one it replaces. An empty presenter
 // restores the default, which writes the text to stderr.
 MessagePresenter setMessagePresenter(MessagePresenter presenter);
