@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BENCH_DIR ?= build-bench
 JOBS ?= 2
 
-.PHONY: all deps configure build test bench run format clean
+.PHONY: all deps configure build test bench run screenshots format clean
 
 all: build
 
@@ -21,11 +21,16 @@ test: build
 
 bench: deps
 	cmake -S . -B $(BENCH_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DSCRIVIX_BUILD_TESTS=OFF
-	cmake --build $(BENCH_DIR) -j $(JOBS) --target scrivix_bench
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target scrivix_bench scrivix_window_bench
 	$(BENCH_DIR)/bench/scrivix_bench
+	$(BENCH_DIR)/bench/scrivix_window_bench
 
 run: build
-	$(BUILD_DIR)/scrivix-cli --help
+	$(BUILD_DIR)/scrivix
+
+# Pictures of the window for docs/screenshots, taken offscreen.
+screenshots: build
+	SCRIVIX_SCREENSHOT_DIR=$(CURDIR)/docs/screenshots $(BUILD_DIR)/tests/scrivix_gui_tests --gtest_filter='*Screenshot*'
 
 format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -11,6 +11,11 @@ packages=(
     pkg-config
     qt6-base-dev
     qt6-base-dev-tools
+    qt6-tools-dev
+    qt6-tools-dev-tools
+    libqt6svg6
+    libgl-dev
+    adwaita-icon-theme
     libgtest-dev
     libbenchmark-dev
     clang-format
