@@ -1,6 +1,8 @@
 #include "screens/ScreenControls.h"
 
 #include "core/TAnswer.h"
+#include "dialogs/TfrmSpecBeqDlg.h"
+#include "screens/DialogDispatch.h"
 #include "screens/ScreenControl.h"
 #include "screens/ScreenEventFilter.h"
 #include "screens/ScreenHandlers.h"
@@ -43,11 +45,6 @@ const std::map<int, int>& firstFocusTable()
     return table;
 }
 
-// The specific bequests of the generic will: the button shows the beneficiary's name.
-constexpr int kFirstBequestTag = 301;
-constexpr int kLastBequestTag = 321;
-constexpr int kBequestPage = 44;
-
 void wireButton(QAbstractButton* button, ScreenHandlers& handlers, const TAnswer& store)
 {
     const bool help = ScreenControl::isHelpButton(button);
@@ -57,12 +54,8 @@ void wireButton(QAbstractButton* button, ScreenHandlers& handlers, const TAnswer
         else
             handlers.DialogDispatch(button);
     });
-    const int tag = ScreenControl::tag(button);
-    if (tag >= kFirstBequestTag && tag <= kLastBequestTag) {
-        const int k = tag - 300;
-        const QString name = store.text(kBequestPage, 76 + 9 * (k - 1));
-        button->setText(name.isEmpty() ? QStringLiteral("Specific Bequest %1").arg(k) : name);
-    }
+    if (const int k = DialogDispatch::bequestFor(ScreenControl::tag(button)))
+        button->setText(TfrmSpecBeqDlg::caption(store, k));
 }
 
 void wirePopup(QWidget* field, ScreenHandlers& handlers)
