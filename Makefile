@@ -31,6 +31,7 @@ run: build
 # Pictures of the window for docs/screenshots, taken offscreen.
 screenshots: build
 	SCRIVIX_SCREENSHOT_DIR=$(CURDIR)/docs/screenshots $(BUILD_DIR)/tests/scrivix_gui_tests --gtest_filter='*Screenshot*'
+	SCRIVIX_SCREENSHOT_DIR=$(CURDIR)/docs/screenshots $(BUILD_DIR)/tests/dialogs/scrivix_dialog_tests --gtest_filter='*Screenshot*'
 
 format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

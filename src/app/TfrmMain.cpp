@@ -1,23 +1,36 @@
 #include "app/TfrmMain.h"
 
 #include "app/DocumentMenus.h"
+#include "app/ProgramPicture.h"
 #include "app/UserPrompts.h"
 #include "core/AnswerFile.h"
 #include "core/FileError.h"
 #include "core/SettingsFile.h"
 #include "core/TAnswer.h"
 #include "rules/TransferGlobals.h"
+#include "screens/DialogDispatch.h"
 #include "screens/ScreenBinding.h"
 #include "screens/ScreenControl.h"
 #include "screens/ScreenControls.h"
 #include "screens/ScreenEventFilter.h"
 #include "screens/ScreenLoader.h"
-#include "template/PdfConverter.h"
+#include "dialogs/TfrmAboutDlg.h"
+#include "dialogs/TfrmGlobalsDlg.h"
+#include "dialogs/TfrmProgress.h"
+#include "dialogs/TfrmSelectedForms.h"
+#include "dialogs/TfrmWindowScale.h"
+#include "platform/DocumentLauncher.h"
+#include "platform/WordProcessor.h"
+#include "template/DocumentWriter.h"
+#include "template/TemplateFile.h"
+#include "template/TemplateRepair.h"
+#include "rules/DocumentPages.h"
 #include "text/EditFormats.h"
 #include "text/Messages.h"
 #include "text/ShortDate.h"
 #include "text/Wording.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -30,6 +43,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QPauseAnimation>
 #include <QPlainTextEdit>
 #include <QPropertyAnimation>
@@ -39,6 +53,7 @@
 #include <QSequentialAnimationGroup>
 #include <QStyle>
 #include <QToolBar>
+#include <QUrl>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -75,38 +90,19 @@ QIcon themeIcon(const char* name, QStyle::StandardPixmap fallback)
     return QIcon::fromTheme(QLatin1String(name), QApplication::style()->standardIcon(fallback));
 }
 
-// The program's picture, shown while no document is on screen.
-QPixmap programPicture(const QSize& size)
-{
-    QPixmap picture(size);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0x1f, 0x3a, 0x5f));
-    painter.drawRoundedRect(QRectF(picture.rect()).adjusted(4, 4, -4, -4), 24, 24);
-    painter.setPen(QColor(0xf5, 0xf0, 0xe1));
-    QFont font(QStringLiteral("serif"));
-    font.setPixelSize(std::max(24, size.height() / 4));
-    font.setBold(true);
-    painter.setFont(font);
-    painter.drawText(picture.rect().adjusted(0, 0, 0, -size.height() / 6), Qt::AlignCenter, QStringLiteral("Scrivix"));
-    font.setPixelSize(std::max(12, size.height() / 14));
-    font.setBold(false);
-    painter.setFont(font);
-    painter.drawText(picture.rect().adjusted(0, size.height() / 3, 0, 0), Qt::AlignCenter,
-                     QStringLiteral("Choose a document from the tree or the Display menu"));
-    return picture;
-}
-
 } // namespace
 
-TfrmMain::TfrmMain(const Folders& folders, UserPrompts* prompts, QWidget* parent)
-    : QMainWindow(parent), m_folders(folders), m_prompts(prompts)
+TfrmMain::TfrmMain(const Folders& folders, UserPrompts* prompts, DocumentLauncher* launcher, QWidget* parent)
+    : QMainWindow(parent), m_folders(folders), m_prompts(prompts), m_launcher(launcher),
+      m_wordSearchRoots(WordProcessor::searchRoots())
 {
     if (!m_prompts) {
         m_ownPrompts = std::make_unique<DialogPrompts>();
         m_prompts = m_ownPrompts.get();
+    }
+    if (!m_launcher) {
+        m_ownLauncher = std::make_unique<DesktopLauncher>();
+        m_launcher = m_ownLauncher.get();
     }
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Scrivix"));
@@ -201,17 +197,17 @@ QAction* TfrmMain::addAction(QMenu* menu, const QString& text, const QKeySequenc
 void TfrmMain::buildMenus()
 {
     m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-    addAction(m_fileMenu, QStringLiteral("New"), QKeySequence(Qt::CTRL | Qt::Key_N), nullptr)
+    addAction(m_fileMenu, QStringLiteral("New"), QKeySequence(Qt::CTRL | Qt::Key_N), &TfrmMain::NewClick)
         ->setObjectName(QStringLiteral("actNew"));
-    addAction(m_fileMenu, QStringLiteral("Open"), QKeySequence(Qt::CTRL | Qt::Key_O), nullptr)
+    addAction(m_fileMenu, QStringLiteral("Open"), QKeySequence(Qt::CTRL | Qt::Key_O), &TfrmMain::OpenClick)
         ->setObjectName(QStringLiteral("actOpen"));
     m_fileMenu->addSeparator();
-    addAction(m_fileMenu, QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &TfrmMain::SaveClick)
+    addAction(m_fileMenu, QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &TfrmMain::SaveFile)
         ->setObjectName(QStringLiteral("actSave"));
     addAction(m_fileMenu, QStringLiteral("Save As"), {}, &TfrmMain::SaveAsClick)
         ->setObjectName(QStringLiteral("actSaveAs"));
     m_fileMenu->addSeparator();
-    addAction(m_fileMenu, QStringLiteral("Print"), QKeySequence(Qt::CTRL | Qt::Key_P), nullptr)
+    addAction(m_fileMenu, QStringLiteral("Print"), QKeySequence(Qt::CTRL | Qt::Key_P), &TfrmMain::PreviewPrint)
         ->setObjectName(QStringLiteral("actPrint"));
     m_fileMenu->addSeparator();
     QAction* exit = m_fileMenu->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
@@ -222,6 +218,7 @@ void TfrmMain::buildMenus()
         entry->setObjectName(QStringLiteral("mnuRecent%1").arg(i));
         entry->setData(i);
         entry->setVisible(false);
+        connect(entry, &QAction::triggered, this, [this, i] { guarded([this, i] { ReOpenClick(i); }); });
         m_recentEntries.append(entry);
     }
 
@@ -250,10 +247,12 @@ void TfrmMain::buildMenus()
     m_mnuOverrideSeparator = options->addSeparator();
     addAction(options, QStringLiteral("Transfer Global Defaults"), QKeySequence(Qt::CTRL | Qt::Key_G),
               &TfrmMain::TransferGlobalsClick);
-    addAction(options, QStringLiteral("Set Global Defaults"), {}, nullptr);
+    addAction(options, QStringLiteral("Set Global Defaults"), {}, &TfrmMain::SetGlobalDefaults)
+        ->setObjectName(QStringLiteral("mnuSetGlobalDefaults"));
     options->addSeparator();
-    addAction(options, QStringLiteral("Modify Templates"), {}, nullptr);
-    addAction(options, QStringLiteral("Check/Fix Template"), {}, nullptr);
+    addAction(options, QStringLiteral("Modify Templates"), {}, &TfrmMain::ModifyTemplates)
+        ->setObjectName(QStringLiteral("mnuModifyTemplates"));
+    addAction(options, QStringLiteral("Check/Fix Template"), {}, &TfrmMain::mnuCheckTemplateClick);
     options->addSeparator();
     QMenu* locations = options->addMenu(QStringLiteral("Default File Locations"));
     const struct
@@ -287,19 +286,20 @@ void TfrmMain::buildMenus()
         m_settings.forceWordPad = !m_settings.forceWordPad;
         UpdateMenuItems();
     });
-    m_mnuFindWord = addAction(options, QStringLiteral("Find Word"), {}, nullptr);
+    m_mnuFindWord = addAction(options, QStringLiteral("Find Word"), {}, &TfrmMain::FindWordClick);
 
     QMenu* window = menuBar()->addMenu(QStringLiteral("&Window"));
     QAction* minimize = window->addAction(QStringLiteral("Minimize"), this, &QWidget::showMinimized);
     minimize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     minimize->setObjectName(QStringLiteral("actMinimize"));
     window->addSeparator();
-    addAction(window, QStringLiteral("Zoom"), {}, nullptr)->setObjectName(QStringLiteral("actZoom"));
+    addAction(window, QStringLiteral("Zoom"), {}, &TfrmMain::ZoomClick)->setObjectName(QStringLiteral("actZoom"));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    addAction(help, QStringLiteral("&Table of Contents"), QKeySequence(Qt::Key_F1), nullptr);
-    addAction(help, QStringLiteral("&Manual"), {}, nullptr);
-    addAction(help, QStringLiteral("&About"), {}, nullptr);
+    addAction(help, QStringLiteral("&Table of Contents"), QKeySequence(Qt::Key_F1), &TfrmMain::TableofContentsClick)
+        ->setShortcutContext(Qt::ApplicationShortcut);
+    addAction(help, QStringLiteral("&Manual"), {}, &TfrmMain::ManualClick);
+    addAction(help, QStringLiteral("&About"), {}, &TfrmMain::AboutBoxClick);
 
     // Used as the sender when the program shows a page itself; never visible.
     auto* invisible = new QAction(QStringLiteral("mnuInvisible"), this);
@@ -336,7 +336,7 @@ void TfrmMain::buildToolBars()
         {QStringLiteral("Print"), themeIcon("document-print", QStyle::SP_FileDialogDetailedView), nullptr,
          actionNamed("actPrint")},
         {QStringLiteral("Modify Templates"), themeIcon("accessories-text-editor", QStyle::SP_FileDialogContentsView),
-         nullptr, nullptr},
+         nullptr, actionNamed("mnuModifyTemplates")},
         {QStringLiteral("Paste Globals"), themeIcon("edit-paste", QStyle::SP_ArrowDown),
          [this] { TransferGlobalsClick(); }, nullptr},
     };
@@ -400,8 +400,7 @@ void TfrmMain::buildPopup()
     for (const char* name : {"actNew", "actOpen", "actSave", "actSaveAs"})
         m_popup->addAction(findChild<QAction*>(QLatin1String(name)));
     m_popup->addSeparator();
-    QAction* preview = m_popup->addAction(QStringLiteral("Preview/Print"));
-    preview->setEnabled(false);
+    m_popup->addAction(QStringLiteral("Preview/Print"), this, [this] { guarded([this] { PreviewPrint(); }); });
 }
 
 void TfrmMain::buildTree()
@@ -441,7 +440,7 @@ void TfrmMain::FormCreate()
         m_settings.clientFilesFolder = m_folders.clientFiles;
         m_settings.tempFolder = m_folders.temp;
         m_settings.templatesFolder = m_folders.templates;
-        m_wordPresent = !PdfConverter::findOffice().isEmpty();
+        m_wordPresent = WordProcessor::WordInstalled();
         SettingsFile::readOrCreate(m_folders.settingsFile(), m_settings);
         m_folders.clientFiles = m_settings.clientFilesFolder;
         m_folders.temp = m_settings.tempFolder;
@@ -518,7 +517,7 @@ void TfrmMain::closeEvent(QCloseEvent* event)
             event->ignore();
             return;
         case QMessageBox::Yes:
-            SaveClick();
+            SaveFile();
             if (m_modified) { // the save failed or was cancelled: nothing is lost
                 event->ignore();
                 return;
@@ -551,6 +550,8 @@ void TfrmMain::treeItemClicked(QTreeWidgetItem* item)
     const int page = item->data(0, kPageRole).toInt();
     if (page >= 0)
         DisplayAPage(page);
+    else if (page == kPreviewPrint)
+        guarded([this] { PreviewPrint(); });
     else if (page == kNoPage)
         item->setExpanded(!item->isExpanded());
 }
@@ -878,9 +879,16 @@ void TfrmMain::CalloutDispatch(QWidget* helpButton)
     callout->setVisible(show);
 }
 
-void TfrmMain::DialogDispatch(QWidget*)
+void TfrmMain::DialogDispatch(QWidget* button)
 {
-    // The party list and bequest dialogs come with their own work.
+    guarded([this, button] {
+        const bool confirmed =
+            scrivix::DialogDispatch::run(qobject_cast<QAbstractButton*>(button), *m_store, m_currentPageNo, this);
+        // The page's rules see the new list, and the screen shows it.
+        m_store->Calculate(m_currentPageNo, false);
+        if (confirmed)
+            m_modified = true;
+    });
 }
 
 void TfrmMain::showPopup(QWidget* field, const QPoint& globalPos)
@@ -949,45 +957,6 @@ void TfrmMain::TransferGlobalsClick()
     RefreshClick();
 }
 
-void TfrmMain::SaveClick()
-{
-    if (QFileInfo(m_currentFile).fileName() == kUntitled && !QFileInfo(m_currentFile).isAbsolute())
-        SaveAsClick();
-    else
-        saveTo(m_currentFile);
-}
-
-void TfrmMain::SaveAsClick()
-{
-    QString path = m_prompts->chooseSaveFile(this, m_folders.clientFiles);
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().compare(QLatin1String("scx"), Qt::CaseInsensitive) != 0) {
-        ShowNumberedMessage(11010);
-        path = QFileInfo(path).dir().filePath(QFileInfo(path).completeBaseName() + QStringLiteral(".scx"));
-    }
-    if (saveTo(path)) {
-        m_currentFile = path;
-        m_settings.recentFiles.removeIf([&path](const QString& p) { return p.compare(path, Qt::CaseInsensitive) == 0; });
-        m_settings.recentFiles.prepend(path);
-        fillRecentFiles();
-        UpdateMenuItems();
-    }
-}
-
-bool TfrmMain::saveTo(const QString& path)
-{
-    Components2Answers();
-    try {
-        AnswerFile::save(path, *m_store, m_currentPageNo);
-    } catch (const FileError& e) {
-        ShowError(e.message());
-        return false;
-    }
-    m_modified = false;
-    return true;
-}
-
 void TfrmMain::fillRecentFiles()
 {
     while (m_settings.recentFiles.size() > kMaxRecentFiles)
@@ -1023,6 +992,329 @@ void TfrmMain::ExpandTreeViewClick()
 void TfrmMain::CollapseTreeViewClick()
 {
     m_tree->collapseAll();
+}
+
+// ---------------------------------------------------------------------------
+// Client files
+
+void TfrmMain::leaveCurrentField()
+{
+    QWidget* focused = QApplication::focusWidget();
+    if (focused && m_screen && m_screen->isAncestorOf(focused))
+        CalcOnExit(focused);
+}
+
+bool TfrmMain::askToSave()
+{
+    if (!m_modified)
+        return true;
+    switch (m_prompts->askSaveChanges(this)) {
+    case QMessageBox::Cancel:
+        return false;
+    case QMessageBox::Yes:
+        SaveFile();
+        return !m_modified; // a failed or cancelled save keeps the client open
+    default:
+        return true;
+    }
+}
+
+void TfrmMain::showStartPicture()
+{
+    m_currentPageNo = kNoPage;
+    ClearPage();
+    m_picture->show();
+}
+
+// A fresh client from the default answer file. Open and Re-open keep the
+// screen cleared for the page they show next.
+void TfrmMain::newClient(bool fromOpen)
+{
+    m_store = std::make_unique<TAnswer>();
+    m_store->setScreen(this);
+    const QString defaultFile = QDir(m_settings.clientFilesFolder).filePath(QStringLiteral("default.scx"));
+    if (QFileInfo::exists(defaultFile))
+        AnswerFile::load(defaultFile, *m_store);
+    m_currentFile = kUntitled;
+    m_modified = false;
+    if (fromOpen) {
+        ClearPage();
+        return;
+    }
+    showStartPicture();
+    UpdateMenuItems();
+}
+
+void TfrmMain::NewClick()
+{
+    leaveCurrentField();
+    if (!askToSave())
+        return;
+    newClient(false);
+}
+
+void TfrmMain::OpenClick()
+{
+    leaveCurrentField();
+    if (!askToSave())
+        return;
+    const QString folder = m_settings.clientFilesFolder.isEmpty() ? m_folders.maker : m_settings.clientFilesFolder;
+    const QString path = m_prompts->chooseOpenFile(this, folder);
+    if (path.isEmpty())
+        return;
+    openClient(path);
+}
+
+void TfrmMain::ReOpenClick(int position)
+{
+    leaveCurrentField();
+    if (position < 0 || position >= m_settings.recentFiles.size())
+        return;
+    const QString path = m_settings.recentFiles.at(position);
+    if (m_modified) {
+        Components2Answers();
+        if (!askToSave())
+            return;
+    }
+    openClient(path);
+}
+
+// Reads a client into a fresh store and shows the page that was on screen
+// when it was saved. A file that cannot be read leaves a new, empty client.
+void TfrmMain::openClient(const QString& path)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    newClient(true);
+    m_currentFile = path;
+    try {
+        AnswerFile::load(path, *m_store);
+    } catch (const FileError&) {
+        QApplication::restoreOverrideCursor();
+        newClient(false);
+        throw;
+    }
+    m_modified = false;
+    if (!updateRecentFiles(path))
+        m_settings.recentFiles.prepend(path);
+    fillRecentFiles();
+    if (QFileInfo(path).fileName().toUpper() == QLatin1String("DEFAULT.SCX")) {
+        showStartPicture();
+    } else {
+        m_currentPageNo = m_store->LastDocNo;
+        if (m_currentPageNo != kNoPage)
+            DisplayAPage(m_currentPageNo);
+        else
+            showStartPicture();
+    }
+    m_store->Calculate(m_currentPageNo, false);
+    UpdateMenuItems();
+    QApplication::restoreOverrideCursor();
+}
+
+// Moves a path already in the list to the front; false when it is not there.
+bool TfrmMain::updateRecentFiles(const QString& path)
+{
+    if (QFileInfo(path).fileName().toUpper() == QLatin1String("UNTITLED.SCX"))
+        return true;
+    for (int i = 0; i < m_settings.recentFiles.size(); ++i) {
+        if (m_settings.recentFiles.at(i).compare(path, Qt::CaseInsensitive) == 0) {
+            m_settings.recentFiles.move(i, 0);
+            return true;
+        }
+    }
+    return false;
+}
+
+void TfrmMain::SaveFile()
+{
+    Components2Answers();
+    if (QFileInfo(m_currentFile).fileName().toUpper() == QLatin1String("UNTITLED.SCX")) {
+        SaveAsClick();
+        return;
+    }
+    // Characters the answer file cannot hold would be saved as "?": say which first.
+    const QList<AnswerFile::Position> lossy = AnswerFile::unencodableAnswers(*m_store);
+    if (!lossy.isEmpty()) {
+        QStringList details;
+        for (const AnswerFile::Position& at : lossy) {
+            const DocumentPage* page = documentPage(at.pageNo);
+            details.append(QStringLiteral("%1, answer %2: %3")
+                               .arg(page ? QString::fromUtf8(page->name) : QStringLiteral("Page %1").arg(at.pageNo))
+                               .arg(at.answerNo)
+                               .arg(m_store->text(at.pageNo, at.answerNo)));
+        }
+        if (!m_prompts->confirmLossySave(this, details.join(QLatin1Char('\n'))))
+            return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    try {
+        AnswerFile::save(m_currentFile, *m_store, m_currentPageNo);
+    } catch (const FileError& e) {
+        QApplication::restoreOverrideCursor();
+        ShowError(e.message());
+        return;
+    }
+    QApplication::restoreOverrideCursor();
+    m_modified = false;
+    UpdateMenuItems();
+}
+
+void TfrmMain::SaveAsClick()
+{
+    leaveCurrentField();
+    const bool untitled = QFileInfo(m_currentFile).fileName().toUpper() == QLatin1String("UNTITLED.SCX");
+    const QString suggestion =
+        untitled && !m_store->text(1, 9).isEmpty() ? m_store->text(1, 9) + QStringLiteral(".scx") : QString();
+    QString path = m_prompts->chooseSaveFile(this, m_settings.clientFilesFolder, suggestion);
+    if (!path.isEmpty()) {
+        if (!path.right(3).toUpper().endsWith(QLatin1String("SCX"))) {
+            ShowNumberedMessage(11010);
+            // "Smith.doc" becomes "Smith.scx"; a name with a full stop of its
+            // own ("Smith, Robert A. estate") keeps all its words.
+            const QString name = QFileInfo(path).fileName();
+            const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+            const QString extension = dot >= 0 ? name.mid(dot + 1) : QString();
+            static const QRegularExpression looksLikeExtension(QStringLiteral("^[A-Za-z0-9]{1,4}$"));
+            const QString stem = looksLikeExtension.match(extension).hasMatch() ? name.left(dot) : name;
+            path = QFileInfo(path).dir().filePath(stem + QStringLiteral(".scx"));
+        }
+        if (!updateRecentFiles(path)) {
+            m_settings.recentFiles.prepend(path);
+            fillRecentFiles();
+        }
+        m_currentFile = path;
+        SaveFile();
+    }
+    UpdateMenuItems();
+}
+
+void TfrmMain::DuplicateClick()
+{
+    m_currentFile = kUntitled;
+    if (m_currentPageNo != kNoPage)
+        DisplayPage(m_currentPageNo);
+    UpdateMenuItems();
+}
+
+// ---------------------------------------------------------------------------
+// Documents and templates
+
+std::optional<int> TfrmMain::selectForm(int mode)
+{
+    if (m_settings.forceWord && !m_wordPresent)
+        ShowNumberedMessage(11500);
+    TfrmSelectedForms dialog(TfrmSelectedForms::Mode(mode), m_currentPageNo, m_selectedForm, this);
+    if (m_prompts->exec(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    m_selectedForm = dialog.selectedPage();
+    return m_selectedForm;
+}
+
+bool TfrmMain::launch(const QString& folder, const QString& file)
+{
+    if (WordProcessor::LaunchWordProcessor(*m_launcher, m_settings, m_wordPresent, folder, file))
+        return true;
+    ShowNumberedMessage(11500);
+    return false;
+}
+
+void TfrmMain::PreviewPrint()
+{
+    if (m_currentPageNo == kNoPage) {
+        const std::optional<int> page = selectForm(TfrmSelectedForms::PreviewPrint);
+        if (!page)
+            return;
+        m_currentPageNo = *page;
+    }
+    m_store->Calculate(m_currentPageNo, true);
+    m_documentBuffer = TemplateFile::load(TemplateFile::path(m_settings.templatesFolder, m_currentPageNo));
+    m_merge.TransferDocument(m_documentBuffer, *m_store, m_currentPageNo);
+    const QString output = DocumentWriter::write(m_settings.tempFolder, m_documentBuffer);
+    launch(m_settings.tempFolder, output);
+}
+
+void TfrmMain::ModifyTemplates()
+{
+    const std::optional<int> page = selectForm(TfrmSelectedForms::ModifyTemplate);
+    if (page)
+        launch(m_settings.templatesFolder, TemplateFile::path(m_settings.templatesFolder, *page));
+}
+
+void TfrmMain::mnuCheckTemplateClick()
+{
+    const std::optional<int> page = selectForm(TfrmSelectedForms::CheckTemplate);
+    if (!page)
+        return;
+    TemplateRepair::repairFile(TemplateFile::path(m_settings.templatesFolder, *page));
+    m_prompts->inform(this, QStringLiteral("Check and fix complete."));
+}
+
+void TfrmMain::FindWordClick()
+{
+    if (!m_settings.wordPath.isEmpty()) {
+        m_settings.wordPath.clear();
+        UpdateMenuItems();
+        return;
+    }
+    TfrmProgress progress(QStringLiteral("Please Wait. Searching for MS Word."), this);
+    progress.show();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QApplication::processEvents();
+    m_settings.wordPath = WordProcessor::findOffice(m_wordSearchRoots, [] { QApplication::processEvents(); });
+    progress.close();
+    QApplication::restoreOverrideCursor();
+    m_prompts->inform(this, m_settings.wordPath.isEmpty() ? QStringLiteral("Did not find Word installation.")
+                                                          : QStringLiteral("Found Word installation."));
+    UpdateMenuItems();
+}
+
+// ---------------------------------------------------------------------------
+// Window, help and global defaults
+
+void TfrmMain::ZoomClick()
+{
+    TfrmWindowScale dialog(m_zoom, this);
+    if (m_prompts->exec(dialog) == QDialog::Accepted)
+        applyWindowScale(dialog.value());
+}
+
+// The screen panel takes the factor; the tree panel and the window grow or
+// shrink by it each time, as the user asks.
+void TfrmMain::applyWindowScale(double factor)
+{
+    m_zoom = factor;
+    applyZoom();
+    m_treePanel->setFixedWidth(int(m_treePanel->width() * factor));
+    resize(int(width() * factor), height());
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    move(screen.left() + (screen.width() - width()) / 2, y());
+}
+
+void TfrmMain::AboutBoxClick()
+{
+    TfrmAboutDlg dialog(this);
+    m_prompts->exec(dialog);
+}
+
+void TfrmMain::TableofContentsClick()
+{
+    m_launcher->openUrl(QUrl::fromLocalFile(QDir(m_folders.program).filePath(QStringLiteral("help/scrivix/default.htm"))));
+}
+
+void TfrmMain::ManualClick()
+{
+    const QString manual = QDir(m_folders.program).filePath(QStringLiteral("scrivix.pdf"));
+    if (!QFileInfo::exists(manual))
+        ShowError(QStringLiteral("The specified file was not found."));
+    else if (!m_launcher->openUrl(QUrl::fromLocalFile(manual)))
+        ShowError(QStringLiteral("There is no application associated with the given filename extension."));
+}
+
+void TfrmMain::SetGlobalDefaults()
+{
+    TfrmGlobalsDlg dialog(m_settings.globals, this);
+    if (m_prompts->exec(dialog) == QDialog::Accepted)
+        m_settings.globals = dialog.globals();
 }
 
 } // namespace scrivix

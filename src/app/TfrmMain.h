@@ -4,11 +4,13 @@
 #include "core/Settings.h"
 #include "platform/Folders.h"
 #include "screens/ScreenHandlers.h"
+#include "template/TemplateMerge.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -21,6 +23,7 @@ class QSequentialAnimationGroup;
 
 namespace scrivix {
 
+class DocumentLauncher;
 class ScreenEventFilter;
 class TAnswer;
 class UserPrompts;
@@ -33,8 +36,10 @@ class TfrmMain : public QMainWindow, public CalcScreen, public ScreenHandlers
     Q_OBJECT
 
 public:
-    // prompts may be null: dialogs ask. The window does not own them.
-    explicit TfrmMain(const Folders& folders, UserPrompts* prompts = nullptr, QWidget* parent = nullptr);
+    // prompts and launcher may be null: dialogs ask, the desktop opens
+    // documents. The window does not own them.
+    explicit TfrmMain(const Folders& folders, UserPrompts* prompts = nullptr, DocumentLauncher* launcher = nullptr,
+                      QWidget* parent = nullptr);
     ~TfrmMain() override;
 
     TAnswer& answers() { return *m_store; }
@@ -46,6 +51,9 @@ public:
     const Folders& folders() const { return m_folders; }
     double zoomFactor() const { return m_zoom; }
     QWidget* currentField() const { return m_currentField; }
+    const QString& documentBuffer() const { return m_documentBuffer; }
+    // The folders Find Word searches.
+    void setWordSearchRoots(const QStringList& roots) { m_wordSearchRoots = roots; }
 
     // Shows a document page as the tree and the Display menu do.
     void DisplayAPage(int pageNo);
@@ -75,8 +83,21 @@ public Q_SLOTS:
     void mnuGhostPromptsClick();
     void mnuShrinkFontsClick();
     void TransferGlobalsClick();
-    void SaveClick();
+    void NewClick();
+    void OpenClick();
+    void ReOpenClick(int position);
+    void SaveFile();
     void SaveAsClick();
+    void DuplicateClick();
+    void PreviewPrint();
+    void ModifyTemplates();
+    void mnuCheckTemplateClick();
+    void FindWordClick();
+    void ZoomClick();
+    void AboutBoxClick();
+    void TableofContentsClick();
+    void ManualClick();
+    void SetGlobalDefaults();
     void ExpandTreeViewClick();
     void CollapseTreeViewClick();
 
@@ -106,7 +127,15 @@ private:
     void DefaultFileLocation(int which);
     void applyZoom();
     bool KeyDown(QWidget* target, QKeyEvent* event);
-    bool saveTo(const QString& path);
+    void newClient(bool fromOpen);
+    bool askToSave();
+    void leaveCurrentField();
+    void openClient(const QString& path);
+    void showStartPicture();
+    bool updateRecentFiles(const QString& path);
+    std::optional<int> selectForm(int mode);
+    bool launch(const QString& folder, const QString& file);
+    void applyWindowScale(double factor);
     void scrollTo(int y);
     // Runs a command; what escapes it is shown, never passed to the event loop.
     void guarded(const std::function<void()>& command);
@@ -116,6 +145,12 @@ private:
     Settings m_settings;
     std::unique_ptr<UserPrompts> m_ownPrompts;
     UserPrompts* m_prompts;
+    std::unique_ptr<DocumentLauncher> m_ownLauncher;
+    DocumentLauncher* m_launcher;
+    TemplateMerge m_merge;
+    QString m_documentBuffer;
+    int m_selectedForm = 0;
+    QStringList m_wordSearchRoots;
 
     int m_currentPageNo = -1;
     bool m_modified = false;

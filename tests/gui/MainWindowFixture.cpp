@@ -12,7 +12,7 @@ void MainWindowTest::SetUp()
     savedHome = qgetenv("HOME");
     qputenv("HOME", home.path().toLocal8Bit());
     messages = std::make_unique<MessageRecorder>();
-    window = std::make_unique<TfrmMain>(folders(), &prompts);
+    window = std::make_unique<TfrmMain>(folders(), &prompts, &launcher);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     window->activateWindow();
@@ -32,6 +32,7 @@ Folders MainWindowTest::folders() const
     Folders folders = Folders::defaults();
     folders.screens = QStringLiteral(SCRIVIX_DATA_DIR "/PSF");
     folders.shippedTemplates = QStringLiteral(SCRIVIX_DATA_DIR "/Templates");
+    folders.program = QDir(home.path()).filePath(QStringLiteral("program"));
     return folders;
 }
 
