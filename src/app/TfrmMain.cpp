@@ -367,6 +367,24 @@ void TfrmMain::buildToolBars()
                                              themeIcon("edit-undo", QStyle::SP_DialogCancelButton));
     m_labelOverride = addOverrideButton(m_labelBar, QStringLiteral("Override"), {});
     m_labelCancelOverride = addOverrideButton(m_labelBar, QStringLiteral("Cancel Override"), {});
+    // The override pictures pulse, so the preparer notices that the field in
+    // focus can be overridden.
+    for (QAction* action : {m_toolOverride, m_toolCancelOverride}) {
+        QWidget* button = m_iconBar->widgetForAction(action);
+        auto* opacity = new QGraphicsOpacityEffect(button);
+        button->setGraphicsEffect(opacity);
+        auto* pulse = new QPropertyAnimation(opacity, "opacity", button);
+        pulse->setStartValue(0.0);
+        pulse->setEndValue(1.0);
+        pulse->setDuration(2000);
+        pulse->setLoopCount(-1);
+        connect(action, &QAction::visibleChanged, pulse, [pulse, action] {
+            if (action->isVisible())
+                pulse->start();
+            else
+                pulse->stop();
+        });
+    }
     for (QToolBar* bar : {m_iconBar, m_labelBar}) {
         QAction* refresh = bar->addAction(themeIcon("view-refresh", QStyle::SP_BrowserReload), QStringLiteral("Refresh"));
         connect(refresh, &QAction::triggered, this, [this] { guarded([this] { RefreshClick(); }); });
