@@ -154,7 +154,7 @@ private:
 
     int m_currentPageNo = -1;
     bool m_modified = false;
-    QString m_currentFile;
+    QString m_currentFile = QStringLiteral("Untitled.scx");
     double m_zoom = 1.0;
     bool m_wordPresent = false;
     bool m_calcGuard = false;

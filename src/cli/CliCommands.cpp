@@ -140,6 +140,14 @@ bool parsePage(const QString& text, int& pageNo, int& status)
     return false;
 }
 
+// Parses a command of the form FILE PAGE [options]; on a usage error or
+// --help prints and sets status.
+bool parseFileAndPage(QCommandLineParser& parser, const QStringList& arguments, int& pageNo, int& status)
+{
+    return parseCommand(parser, arguments, 2, false, status) &&
+           parsePage(parser.positionalArguments().at(1), pageNo, status);
+}
+
 } // namespace
 
 int CliCommands::run(const QStringList& arguments)
@@ -197,8 +205,7 @@ int CliCommands::dump(const QStringList& arguments)
     addFileAndPage(parser);
     int status = 0;
     int pageNo = 0;
-    if (!parseCommand(parser, arguments, 2, false, status) ||
-        !parsePage(parser.positionalArguments().at(1), pageNo, status))
+    if (!parseFileAndPage(parser, arguments, pageNo, status))
         return status;
 
     const QString path = parser.positionalArguments().at(0);
@@ -268,8 +275,7 @@ int CliCommands::calc(const QStringList& arguments)
     addFileAndPage(parser);
     int status = 0;
     int pageNo = 0;
-    if (!parseCommand(parser, arguments, 2, false, status) ||
-        !parsePage(parser.positionalArguments().at(1), pageNo, status))
+    if (!parseFileAndPage(parser, arguments, pageNo, status))
         return status;
     const QString path = parser.positionalArguments().at(0);
     TAnswer store;
@@ -292,8 +298,7 @@ int CliCommands::defaults(const QStringList& arguments)
     parser.addOption(settingsOption);
     int status = 0;
     int pageNo = 0;
-    if (!parseCommand(parser, arguments, 2, false, status) ||
-        !parsePage(parser.positionalArguments().at(1), pageNo, status))
+    if (!parseFileAndPage(parser, arguments, pageNo, status))
         return status;
     if (!parser.isSet(settingsOption))
         return fail(QStringLiteral("--settings FILE.ini is required"), kExitUsage);
@@ -331,8 +336,7 @@ int CliCommands::assemble(const QStringList& arguments)
     parser.addOptions({outputOption, templatesOption, pdfOption});
     int status = 0;
     int pageNo = 0;
-    if (!parseCommand(parser, arguments, 2, false, status) ||
-        !parsePage(parser.positionalArguments().at(1), pageNo, status))
+    if (!parseFileAndPage(parser, arguments, pageNo, status))
         return status;
     if (!parser.isSet(outputOption))
         return fail(QStringLiteral("-o OUT.rtf is required"), kExitUsage);
