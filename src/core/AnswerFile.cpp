@@ -39,18 +39,24 @@ public:
         endLine(dst + text.size());
     }
 
-    void answer(const QString& text)
+    // An answer's text line and its override flag line.
+    void answer(const QString& text, bool overridden)
     {
-        char* dst = room(text.size() + 2);
+        char* dst = room(text.size() + 5);
         bool sawControl = false;
         const qsizetype written = Cp1252Codec::encodeInto(text, dst, &sawControl);
         // A line break would shift every answer after it; it is kept as the
         // line separator the screens use.
         if (sawControl && (std::memchr(dst, '\n', written) || std::memchr(dst, '\r', written))) {
             line(Cp1252Codec::encode(JoinLines(text)));
-            return;
+            dst = room(3) - 2;
+        } else {
+            dst += written;
+            dst[0] = '\r';
+            dst[1] = '\n';
         }
-        endLine(dst + written);
+        dst[2] = overridden ? '1' : '0';
+        endLine(dst + 3);
     }
 
     QByteArray take()
@@ -105,10 +111,8 @@ QByteArray AnswerFile::toBytes(TAnswer& store, const QString& currentFileName, i
     out.line(QByteArray::number(store.LastDocNo));
     for (int pageNo = 0; pageNo < TAnswer::PageCount; ++pageNo) {
         out.line(pageHeader(pageNo));
-        for (const TAnswer::Entry& entry : store.answers(pageNo)) {
-            out.answer(entry.text);
-            out.line(entry.obj.OvRide ? "1" : "0");
-        }
+        for (const TAnswer::Entry& entry : store.answers(pageNo))
+            out.answer(entry.text, entry.obj.OvRide);
     }
     return out.take();
 }

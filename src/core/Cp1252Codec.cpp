@@ -40,7 +40,12 @@ QString Cp1252Codec::decode(const char* data, qsizetype size)
 
 void Cp1252Codec::decodeInto(QString& text, const char* data, qsizetype size)
 {
-    text.resize(size);
+    // Reuse the string's own storage where it has room; a fresh one otherwise,
+    // which is cheaper than growing an empty string.
+    if (text.isDetached() && text.capacity() >= size)
+        text.resize(size);
+    else
+        text = QString(size, Qt::Uninitialized);
     char16_t* dst = reinterpret_cast<char16_t*>(text.data());
     const auto* src = reinterpret_cast<const unsigned char*>(data);
     qsizetype i = 0;
