@@ -162,5 +162,3 @@ BENCHMARK(BM_AnswerFileRoundTrip)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainCopyRoundTrip)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AnswerFileSave)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FreshStore)->Unit(benchmark::kMillisecond);
-
-

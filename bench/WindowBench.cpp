@@ -53,7 +53,8 @@ int main(int argc, char** argv)
     const QString screens = home.filePath(QStringLiteral("offscreen.json"));
     QFile config(screens);
     if (config.open(QIODevice::WriteOnly))
-        config.write(R"({ "screens": [ { "name": "Desk", "width": 1600, "height": 1000, "logicalDpi": 96 } ] })");
+        config.write(
+            R"({ "screens": [ { "name": "Desk", "width": 1600, "height": 1000, "logicalDpi": 96 } ] })");
     config.close();
     qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + screens.toLocal8Bit());
     QApplication app(argc, argv);

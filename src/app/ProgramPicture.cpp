@@ -20,13 +20,15 @@ QPixmap programPicture(const QSize& size, bool withHint)
     font.setPixelSize(std::max(24, size.height() / 4));
     font.setBold(true);
     painter.setFont(font);
-    painter.drawText(picture.rect().adjusted(0, 0, 0, withHint ? -size.height() / 6 : 0), Qt::AlignCenter,
+    painter.drawText(picture.rect().adjusted(0, 0, 0, withHint ? -size.height() / 6 : 0),
+                     Qt::AlignCenter,
                      QStringLiteral("Scrivix"));
     if (withHint) {
         font.setPixelSize(std::max(12, size.height() / 14));
         font.setBold(false);
         painter.setFont(font);
-        painter.drawText(picture.rect().adjusted(0, size.height() / 3, 0, 0), Qt::AlignCenter,
+        painter.drawText(picture.rect().adjusted(0, size.height() / 3, 0, 0),
+                         Qt::AlignCenter,
                          QStringLiteral("Choose a document from the tree or the Display menu"));
     }
     return picture;

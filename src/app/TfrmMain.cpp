@@ -7,13 +7,6 @@
 #include "core/FileError.h"
 #include "core/SettingsFile.h"
 #include "core/TAnswer.h"
-#include "rules/TransferGlobals.h"
-#include "screens/DialogDispatch.h"
-#include "screens/ScreenBinding.h"
-#include "screens/ScreenControl.h"
-#include "screens/ScreenControls.h"
-#include "screens/ScreenEventFilter.h"
-#include "screens/ScreenLoader.h"
 #include "dialogs/TfrmAboutDlg.h"
 #include "dialogs/TfrmGlobalsDlg.h"
 #include "dialogs/TfrmProgress.h"
@@ -21,10 +14,17 @@
 #include "dialogs/TfrmWindowScale.h"
 #include "platform/DocumentLauncher.h"
 #include "platform/WordProcessor.h"
+#include "rules/DocumentPages.h"
+#include "rules/TransferGlobals.h"
+#include "screens/DialogDispatch.h"
+#include "screens/ScreenBinding.h"
+#include "screens/ScreenControl.h"
+#include "screens/ScreenControls.h"
+#include "screens/ScreenEventFilter.h"
+#include "screens/ScreenLoader.h"
 #include "template/DocumentWriter.h"
 #include "template/TemplateFile.h"
 #include "template/TemplateRepair.h"
-#include "rules/DocumentPages.h"
 #include "text/EditFormats.h"
 #include "text/Messages.h"
 #include "text/ShortDate.h"
@@ -43,18 +43,18 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QPauseAnimation>
 #include <QPlainTextEdit>
 #include <QPropertyAnimation>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSequentialAnimationGroup>
 #include <QStyle>
 #include <QToolBar>
-#include <QUrl>
 #include <QTreeWidget>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <exception>
@@ -79,9 +79,15 @@ struct ScreenFit
     double zoom;
 };
 constexpr ScreenFit kScreenFits[] = {
-    {10000, -1, false, 800, 1.0},  {1920, 400, false, 1435, 1.0}, {1400, 376, false, 1400, 1.0},
-    {1366, 330, false, 1366, 1.0}, {1280, 244, true, 1280, 1.0},  {1176, 140, true, 1100, 1.0},
-    {1152, 116, true, 1100, 1.0},  {1024, 0, true, 1024, 1.0},    {0, 0, false, 800, 0.9},
+    {10000, -1, false, 800, 1.0},
+    {1920, 400, false, 1435, 1.0},
+    {1400, 376, false, 1400, 1.0},
+    {1366, 330, false, 1366, 1.0},
+    {1280, 244, true, 1280, 1.0},
+    {1176, 140, true, 1100, 1.0},
+    {1152, 116, true, 1100, 1.0},
+    {1024, 0, true, 1024, 1.0},
+    {0, 0, false, 800, 0.9},
 };
 constexpr int kDesignedTreeWidth = 300;
 
@@ -152,8 +158,9 @@ void TfrmMain::buildWindow()
     m_panel = new QWidget;
     m_panel->setObjectName(QStringLiteral("pnlMainForm"));
     m_panel->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_panel, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { m_popup->popup(m_panel->mapToGlobal(pos)); });
+    connect(m_panel, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        m_popup->popup(m_panel->mapToGlobal(pos));
+    });
     auto* panelLayout = new QVBoxLayout(m_panel);
     panelLayout->setContentsMargins(16, 12, 16, 12);
     m_picture = new QLabel(m_panel);
@@ -182,13 +189,14 @@ void TfrmMain::buildWindow()
     m_screenEvents = new ScreenEventFilter(*this, this);
 }
 
-QAction* TfrmMain::addAction(QMenu* menu, const QString& text, const QKeySequence& shortcut,
-                             void (TfrmMain::*slot)())
+QAction*
+TfrmMain::addAction(QMenu* menu, const QString& text, const QKeySequence& shortcut, void (TfrmMain::*slot)())
 {
     QAction* action = menu->addAction(text);
     action->setShortcut(shortcut);
     if (slot)
-        connect(action, &QAction::triggered, this, [this, slot] { guarded([this, slot] { (this->*slot)(); }); });
+        connect(
+            action, &QAction::triggered, this, [this, slot] { guarded([this, slot] { (this->*slot)(); }); });
     else
         action->setEnabled(false); // the command comes with its own dialogs
     return action;
@@ -207,7 +215,8 @@ void TfrmMain::buildMenus()
     addAction(m_fileMenu, QStringLiteral("Save As"), {}, &TfrmMain::SaveAsClick)
         ->setObjectName(QStringLiteral("actSaveAs"));
     m_fileMenu->addSeparator();
-    addAction(m_fileMenu, QStringLiteral("Print"), QKeySequence(Qt::CTRL | Qt::Key_P), &TfrmMain::PreviewPrint)
+    addAction(
+        m_fileMenu, QStringLiteral("Print"), QKeySequence(Qt::CTRL | Qt::Key_P), &TfrmMain::PreviewPrint)
         ->setObjectName(QStringLiteral("actPrint"));
     m_fileMenu->addSeparator();
     QAction* exit = m_fileMenu->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
@@ -236,16 +245,27 @@ void TfrmMain::buildMenus()
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("mnuOptions"));
-    m_mnuInsertUnderline = addAction(options, QStringLiteral("Insert Underline"), QKeySequence(Qt::CTRL | Qt::Key_L),
+    m_mnuInsertUnderline = addAction(options,
+                                     QStringLiteral("Insert Underline"),
+                                     QKeySequence(Qt::CTRL | Qt::Key_L),
                                      &TfrmMain::InsertUnderlineClick);
-    addAction(options, QStringLiteral("Insert Today"), QKeySequence(Qt::CTRL | Qt::Key_T), &TfrmMain::InsertTodayClick);
+    addAction(options,
+              QStringLiteral("Insert Today"),
+              QKeySequence(Qt::CTRL | Qt::Key_T),
+              &TfrmMain::InsertTodayClick);
     options->addSeparator();
-    m_mnuOverride = addAction(options, QStringLiteral("&Override"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_V),
+    m_mnuOverride = addAction(options,
+                              QStringLiteral("&Override"),
+                              QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_V),
                               &TfrmMain::OverrideCurrentField);
-    m_mnuCancelOverride = addAction(options, QStringLiteral("&Cancel Override"),
-                                    QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_U), &TfrmMain::OverrideCurrentField);
+    m_mnuCancelOverride = addAction(options,
+                                    QStringLiteral("&Cancel Override"),
+                                    QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_U),
+                                    &TfrmMain::OverrideCurrentField);
     m_mnuOverrideSeparator = options->addSeparator();
-    addAction(options, QStringLiteral("Transfer Global Defaults"), QKeySequence(Qt::CTRL | Qt::Key_G),
+    addAction(options,
+              QStringLiteral("Transfer Global Defaults"),
+              QKeySequence(Qt::CTRL | Qt::Key_G),
               &TfrmMain::TransferGlobalsClick);
     addAction(options, QStringLiteral("Set Global Defaults"), {}, &TfrmMain::SetGlobalDefaults)
         ->setObjectName(QStringLiteral("mnuSetGlobalDefaults"));
@@ -267,9 +287,12 @@ void TfrmMain::buildMenus()
     for (int which = 0; which < 3; ++which) {
         QAction* action = locations->addAction(QString::fromUtf8(locationEntries[which].text));
         action->setShortcut(locationEntries[which].shortcut);
-        connect(action, &QAction::triggered, this, [this, which] { guarded([this, which] { DefaultFileLocation(which); }); });
+        connect(action, &QAction::triggered, this, [this, which] {
+            guarded([this, which] { DefaultFileLocation(which); });
+        });
     }
-    m_mnuGhostPrompts = addAction(options, QStringLiteral("Ghost Prompts"), {}, &TfrmMain::mnuGhostPromptsClick);
+    m_mnuGhostPrompts =
+        addAction(options, QStringLiteral("Ghost Prompts"), {}, &TfrmMain::mnuGhostPromptsClick);
     m_mnuGhostPrompts->setCheckable(true);
     m_mnuShrinkFonts = addAction(options, QStringLiteral("Shrink Fonts"), {}, &TfrmMain::mnuShrinkFontsClick);
     m_mnuShrinkFonts->setCheckable(true);
@@ -293,10 +316,12 @@ void TfrmMain::buildMenus()
     minimize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     minimize->setObjectName(QStringLiteral("actMinimize"));
     window->addSeparator();
-    addAction(window, QStringLiteral("Zoom"), {}, &TfrmMain::ZoomClick)->setObjectName(QStringLiteral("actZoom"));
+    addAction(window, QStringLiteral("Zoom"), {}, &TfrmMain::ZoomClick)
+        ->setObjectName(QStringLiteral("actZoom"));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    addAction(help, QStringLiteral("&Table of Contents"), QKeySequence(Qt::Key_F1), &TfrmMain::TableofContentsClick)
+    addAction(
+        help, QStringLiteral("&Table of Contents"), QKeySequence(Qt::Key_F1), &TfrmMain::TableofContentsClick)
         ->setShortcutContext(Qt::ApplicationShortcut);
     addAction(help, QStringLiteral("&Manual"), {}, &TfrmMain::ManualClick);
     addAction(help, QStringLiteral("&About"), {}, &TfrmMain::AboutBoxClick);
@@ -328,17 +353,30 @@ void TfrmMain::buildToolBars()
         QAction* menuAction;
     };
     const QList<Command> commands = {
-        {QStringLiteral("New"), themeIcon("document-new", QStyle::SP_FileIcon), nullptr, actionNamed("actNew")},
-        {QStringLiteral("Open"), themeIcon("document-open", QStyle::SP_DialogOpenButton), nullptr,
+        {QStringLiteral("New"),
+         themeIcon("document-new", QStyle::SP_FileIcon),
+         nullptr,
+         actionNamed("actNew")},
+        {QStringLiteral("Open"),
+         themeIcon("document-open", QStyle::SP_DialogOpenButton),
+         nullptr,
          actionNamed("actOpen")},
-        {QStringLiteral("Save"), themeIcon("document-save", QStyle::SP_DialogSaveButton), nullptr,
+        {QStringLiteral("Save"),
+         themeIcon("document-save", QStyle::SP_DialogSaveButton),
+         nullptr,
          actionNamed("actSave")},
-        {QStringLiteral("Print"), themeIcon("document-print", QStyle::SP_FileDialogDetailedView), nullptr,
+        {QStringLiteral("Print"),
+         themeIcon("document-print", QStyle::SP_FileDialogDetailedView),
+         nullptr,
          actionNamed("actPrint")},
-        {QStringLiteral("Modify Templates"), themeIcon("accessories-text-editor", QStyle::SP_FileDialogContentsView),
-         nullptr, actionNamed("mnuModifyTemplates")},
-        {QStringLiteral("Paste Globals"), themeIcon("edit-paste", QStyle::SP_ArrowDown),
-         [this] { TransferGlobalsClick(); }, nullptr},
+        {QStringLiteral("Modify Templates"),
+         themeIcon("accessories-text-editor", QStyle::SP_FileDialogContentsView),
+         nullptr,
+         actionNamed("mnuModifyTemplates")},
+        {QStringLiteral("Paste Globals"),
+         themeIcon("edit-paste", QStyle::SP_ArrowDown),
+         [this] { TransferGlobalsClick(); },
+         nullptr},
     };
     for (const Command& command : commands) {
         for (QToolBar* bar : {m_iconBar, m_labelBar}) {
@@ -361,10 +399,10 @@ void TfrmMain::buildToolBars()
         connect(action, &QAction::triggered, this, [this] { guarded([this] { OverrideCurrentField(); }); });
         return action;
     };
-    m_toolOverride = addOverrideButton(m_iconBar, QStringLiteral("Override"),
-                                       themeIcon("document-edit", QStyle::SP_DialogApplyButton));
-    m_toolCancelOverride = addOverrideButton(m_iconBar, QStringLiteral("Cancel Override"),
-                                             themeIcon("edit-undo", QStyle::SP_DialogCancelButton));
+    m_toolOverride = addOverrideButton(
+        m_iconBar, QStringLiteral("Override"), themeIcon("document-edit", QStyle::SP_DialogApplyButton));
+    m_toolCancelOverride = addOverrideButton(
+        m_iconBar, QStringLiteral("Cancel Override"), themeIcon("edit-undo", QStyle::SP_DialogCancelButton));
     m_labelOverride = addOverrideButton(m_labelBar, QStringLiteral("Override"), {});
     m_labelCancelOverride = addOverrideButton(m_labelBar, QStringLiteral("Cancel Override"), {});
     // The override pictures pulse, so the preparer notices that the field in
@@ -386,9 +424,11 @@ void TfrmMain::buildToolBars()
         });
     }
     for (QToolBar* bar : {m_iconBar, m_labelBar}) {
-        QAction* refresh = bar->addAction(themeIcon("view-refresh", QStyle::SP_BrowserReload), QStringLiteral("Refresh"));
+        QAction* refresh =
+            bar->addAction(themeIcon("view-refresh", QStyle::SP_BrowserReload), QStringLiteral("Refresh"));
         connect(refresh, &QAction::triggered, this, [this] { guarded([this] { RefreshClick(); }); });
-        QAction* exit = bar->addAction(themeIcon("application-exit", QStyle::SP_DialogCloseButton), QStringLiteral("Exit"));
+        QAction* exit = bar->addAction(themeIcon("application-exit", QStyle::SP_DialogCloseButton),
+                                       QStringLiteral("Exit"));
         connect(exit, &QAction::triggered, this, &QWidget::close);
     }
     // Tool-bar buttons leave the current field its focus, as menus do.
@@ -403,13 +443,14 @@ void TfrmMain::buildPopup()
 {
     m_popup = new QMenu(this);
     m_popup->setObjectName(QStringLiteral("popMain"));
-    m_popInsertUnderline = m_popup->addAction(QStringLiteral("Insert Underline"), this,
-                                              [this] { guarded([this] { InsertUnderlineClick(); }); });
+    m_popInsertUnderline = m_popup->addAction(
+        QStringLiteral("Insert Underline"), this, [this] { guarded([this] { InsertUnderlineClick(); }); });
     m_popInsertUnderlineSeparator = m_popup->addSeparator();
-    m_popOverride = m_popup->addAction(QStringLiteral("Override"), this, [this] { guarded([this] { OverrideCurrentField(); }); });
+    m_popOverride = m_popup->addAction(
+        QStringLiteral("Override"), this, [this] { guarded([this] { OverrideCurrentField(); }); });
     m_popOverride->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    m_popCancelOverride = m_popup->addAction(QStringLiteral("Cancel Override"), this,
-                                             [this] { guarded([this] { OverrideCurrentField(); }); });
+    m_popCancelOverride = m_popup->addAction(
+        QStringLiteral("Cancel Override"), this, [this] { guarded([this] { OverrideCurrentField(); }); });
     m_popCancelOverride->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
     m_popOverrideSeparator = m_popup->addSeparator();
     m_popup->addAction(QStringLiteral("Expand Tree View"), this, &TfrmMain::ExpandTreeViewClick);
@@ -418,15 +459,17 @@ void TfrmMain::buildPopup()
     for (const char* name : {"actNew", "actOpen", "actSave", "actSaveAs"})
         m_popup->addAction(findChild<QAction*>(QLatin1String(name)));
     m_popup->addSeparator();
-    m_popup->addAction(QStringLiteral("Preview/Print"), this, [this] { guarded([this] { PreviewPrint(); }); });
+    m_popup->addAction(
+        QStringLiteral("Preview/Print"), this, [this] { guarded([this] { PreviewPrint(); }); });
 }
 
 void TfrmMain::buildTree()
 {
     m_tree->setHeaderHidden(true);
     m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_tree, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { m_popup->popup(m_tree->viewport()->mapToGlobal(pos)); });
+    connect(m_tree, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        m_popup->popup(m_tree->viewport()->mapToGlobal(pos));
+    });
     QFont font = m_tree->font();
     font.setPixelSize(17);
     m_tree->setFont(font);
@@ -443,8 +486,10 @@ void TfrmMain::buildTree()
     }
     auto* preview = new QTreeWidgetItem(m_treeRoot, {QStringLiteral("Preview & Print")});
     preview->setData(0, kPageRole, kPreviewPrint);
-    connect(m_tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { treeItemClicked(item); });
-    connect(m_tree, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { treeItemClicked(item); });
+    connect(
+        m_tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { treeItemClicked(item); });
+    connect(
+        m_tree, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { treeItemClicked(item); });
 }
 
 // ---------------------------------------------------------------------------
@@ -600,8 +645,8 @@ void TfrmMain::DisplayPage(int pageNo)
         m_scroll->horizontalScrollBar()->setValue(0);
         m_screen = ScreenLoader::load(ScreenLoader::path(m_folders.screens, pageNo), m_panel);
         m_panel->layout()->addWidget(m_screen);
-        ScreenControls::DisplayControls(m_screen, *this, *m_screenEvents,
-                                        {m_settings.ghostPrompts, m_settings.shrinkFonts}, *m_store);
+        ScreenControls::DisplayControls(
+            m_screen, *this, *m_screenEvents, {m_settings.ghostPrompts, m_settings.shrinkFonts}, *m_store);
         applyZoom();
         m_store->Calculate(m_currentPageNo, false);
         if (firstTag != 0)
@@ -737,7 +782,8 @@ void TfrmMain::SetOverride(QObject* sender)
     } else if (kind == ScreenControl::Kind::CheckBox) {
         showButtons(false, false);
         if (ScreenControl::isCalculatedCheckBox(sender)) {
-            const bool overridden = ScreenControl::style(sender) == QLatin1String(ScreenControl::CheckBoxOverridden);
+            const bool overridden =
+                ScreenControl::style(sender) == QLatin1String(ScreenControl::CheckBoxOverridden);
             showMenus(!overridden, overridden);
             showButtons(!overridden, overridden);
         }
@@ -811,14 +857,15 @@ void TfrmMain::OverrideClick(QWidget* field)
     if (ScreenControl::isCalculatedEdit(field)) {
         auto* edit = static_cast<QLineEdit*>(field);
         const bool override = ScreenControl::style(edit) != QLatin1String(ScreenControl::EditOverridden);
-        ScreenControl::setStyle(edit, QLatin1String(override ? ScreenControl::EditOverridden
-                                                             : ScreenControl::EditOverrideable));
+        ScreenControl::setStyle(
+            edit, QLatin1String(override ? ScreenControl::EditOverridden : ScreenControl::EditOverrideable));
         edit->setReadOnly(!override);
         answerNo = ScreenControl::tag(edit) % 1000;
     } else if (ScreenControl::isCalculatedCheckBox(field)) {
         const bool override = ScreenControl::style(field) != QLatin1String(ScreenControl::CheckBoxOverridden);
-        ScreenControl::setStyle(field, QLatin1String(override ? ScreenControl::CheckBoxOverridden
-                                                              : ScreenControl::CheckBoxOverrideable));
+        ScreenControl::setStyle(field,
+                                QLatin1String(override ? ScreenControl::CheckBoxOverridden
+                                                       : ScreenControl::CheckBoxOverrideable));
         answerNo = ScreenControl::tag(field);
     } else {
         return;
@@ -891,7 +938,9 @@ void TfrmMain::CalloutDispatch(QWidget* helpButton)
     const bool show = !callout->isVisible();
     if (show) {
         const QPoint below = helpButton->mapTo(m_screen, QPoint(helpButton->width(), helpButton->height()));
-        callout->move(std::max(0, std::min(below.x() - callout->width(), m_screen->width() - callout->width())), below.y());
+        callout->move(
+            std::max(0, std::min(below.x() - callout->width(), m_screen->width() - callout->width())),
+            below.y());
         callout->raise();
     }
     callout->setVisible(show);
@@ -900,8 +949,8 @@ void TfrmMain::CalloutDispatch(QWidget* helpButton)
 void TfrmMain::DialogDispatch(QWidget* button)
 {
     guarded([this, button] {
-        const bool confirmed =
-            scrivix::DialogDispatch::run(qobject_cast<QAbstractButton*>(button), *m_store, m_currentPageNo, this);
+        const bool confirmed = scrivix::DialogDispatch::run(
+            qobject_cast<QAbstractButton*>(button), *m_store, m_currentPageNo, this);
         // The page's rules see the new list, and the screen shows it.
         m_store->Calculate(m_currentPageNo, false);
         if (confirmed)
@@ -990,7 +1039,8 @@ void TfrmMain::fillRecentFiles()
 
 void TfrmMain::DefaultFileLocation(int which)
 {
-    static const char* const titles[] = {"Select client answer file folder", "Select Template file folder",
+    static const char* const titles[] = {"Select client answer file folder",
+                                         "Select Template file folder",
                                          "Select temporary send to word processor folder"};
     QString* folders[] = {&m_settings.clientFilesFolder, &m_settings.templatesFolder, &m_settings.tempFolder};
     const QString chosen = m_prompts->chooseFolder(this, QString::fromUtf8(titles[which]), *folders[which]);
@@ -1076,7 +1126,8 @@ void TfrmMain::OpenClick()
     leaveCurrentField();
     if (!askToSave())
         return;
-    const QString folder = m_settings.clientFilesFolder.isEmpty() ? m_folders.maker : m_settings.clientFilesFolder;
+    const QString folder =
+        m_settings.clientFilesFolder.isEmpty() ? m_folders.maker : m_settings.clientFilesFolder;
     const QString path = m_prompts->chooseOpenFile(this, folder);
     if (path.isEmpty())
         return;
@@ -1156,10 +1207,11 @@ void TfrmMain::SaveFile()
         QStringList details;
         for (const AnswerFile::Position& at : lossy) {
             const DocumentPage* page = documentPage(at.pageNo);
-            details.append(QStringLiteral("%1, answer %2: %3")
-                               .arg(page ? QString::fromUtf8(page->name) : QStringLiteral("Page %1").arg(at.pageNo))
-                               .arg(at.answerNo)
-                               .arg(m_store->text(at.pageNo, at.answerNo)));
+            details.append(
+                QStringLiteral("%1, answer %2: %3")
+                    .arg(page ? QString::fromUtf8(page->name) : QStringLiteral("Page %1").arg(at.pageNo))
+                    .arg(at.answerNo)
+                    .arg(m_store->text(at.pageNo, at.answerNo)));
         }
         if (!m_prompts->confirmLossySave(this, details.join(QLatin1Char('\n'))))
             return;
@@ -1281,8 +1333,9 @@ void TfrmMain::FindWordClick()
     m_settings.wordPath = WordProcessor::findOffice(m_wordSearchRoots, [] { QApplication::processEvents(); });
     progress.close();
     QApplication::restoreOverrideCursor();
-    m_prompts->inform(this, m_settings.wordPath.isEmpty() ? QStringLiteral("Did not find Word installation.")
-                                                          : QStringLiteral("Found Word installation."));
+    m_prompts->inform(this,
+                      m_settings.wordPath.isEmpty() ? QStringLiteral("Did not find Word installation.")
+                                                    : QStringLiteral("Found Word installation."));
     UpdateMenuItems();
 }
 
@@ -1316,7 +1369,8 @@ void TfrmMain::AboutBoxClick()
 
 void TfrmMain::TableofContentsClick()
 {
-    m_launcher->openUrl(QUrl::fromLocalFile(QDir(m_folders.program).filePath(QStringLiteral("help/scrivix/default.htm"))));
+    m_launcher->openUrl(
+        QUrl::fromLocalFile(QDir(m_folders.program).filePath(QStringLiteral("help/scrivix/default.htm"))));
 }
 
 void TfrmMain::ManualClick()

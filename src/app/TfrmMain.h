@@ -38,7 +38,9 @@ class TfrmMain : public QMainWindow, public CalcScreen, public ScreenHandlers
 public:
     // prompts and launcher may be null: dialogs ask, the desktop opens
     // documents. The window does not own them.
-    explicit TfrmMain(const Folders& folders, UserPrompts* prompts = nullptr, DocumentLauncher* launcher = nullptr,
+    explicit TfrmMain(const Folders& folders,
+                      UserPrompts* prompts = nullptr,
+                      DocumentLauncher* launcher = nullptr,
                       QWidget* parent = nullptr);
     ~TfrmMain() override;
 
@@ -114,8 +116,8 @@ private:
     void buildToolBars();
     void buildTree();
     void buildPopup();
-    QAction* addAction(QMenu* menu, const QString& text, const QKeySequence& shortcut,
-                       void (TfrmMain::*slot)());
+    QAction*
+    addAction(QMenu* menu, const QString& text, const QKeySequence& shortcut, void (TfrmMain::*slot)());
 
     void DisplayPage(int pageNo);
     void ClearPage();

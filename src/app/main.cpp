@@ -16,7 +16,9 @@ int main(int argc, char* argv[])
     app.setStyleSheet(scrivix::scrivixStyleSheet());
 
     scrivix::setMessagePresenter([](const QString& text) {
-        QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Warning"), text,
+        QMessageBox::warning(QApplication::activeWindow(),
+                             QStringLiteral("Warning"),
+                             text,
                              QMessageBox::Ok | QMessageBox::Cancel);
     });
 

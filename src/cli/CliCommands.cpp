@@ -1,8 +1,8 @@
 #include "cli/CliCommands.h"
 
 #include "core/AnswerFile.h"
-#include "core/FileError.h"
 #include "core/Cp1252Codec.h"
+#include "core/FileError.h"
 #include "core/ProgramFolders.h"
 #include "core/Settings.h"
 #include "core/SettingsFile.h"
@@ -68,8 +68,11 @@ int fail(const QString& message, int status = kExitFailure)
 
 // Parses a command's arguments; on --help prints the help and sets status 0,
 // on a usage error prints one line and sets status 2.
-bool parseCommand(QCommandLineParser& parser, const QStringList& arguments, qsizetype positionalCount,
-                  bool moreAllowed, int& status)
+bool parseCommand(QCommandLineParser& parser,
+                  const QStringList& arguments,
+                  qsizetype positionalCount,
+                  bool moreAllowed,
+                  int& status)
 {
     parser.addHelpOption();
     if (!parser.parse(arguments)) {
@@ -327,12 +330,14 @@ int CliCommands::assemble(const QStringList& arguments)
                        "file is not changed. With --pdf, LibreOffice also converts it to PDF."));
     addFileAndPage(parser);
     const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
-                                          QStringLiteral("The RTF document to write."), QStringLiteral("OUT.rtf"));
+                                          QStringLiteral("The RTF document to write."),
+                                          QStringLiteral("OUT.rtf"));
     const QCommandLineOption templatesOption(
-        QStringLiteral("templates"), QStringLiteral("The templates folder (default: the shipped templates)."),
+        QStringLiteral("templates"),
+        QStringLiteral("The templates folder (default: the shipped templates)."),
         QStringLiteral("DIR"));
-    const QCommandLineOption pdfOption(QStringLiteral("pdf"), QStringLiteral("Also write the document as PDF."),
-                                       QStringLiteral("OUT.pdf"));
+    const QCommandLineOption pdfOption(
+        QStringLiteral("pdf"), QStringLiteral("Also write the document as PDF."), QStringLiteral("OUT.pdf"));
     parser.addOptions({outputOption, templatesOption, pdfOption});
     int status = 0;
     int pageNo = 0;
@@ -344,8 +349,8 @@ int CliCommands::assemble(const QStringList& arguments)
     TAnswer store;
     if (!loadStore(parser.positionalArguments().at(0), store, status))
         return status;
-    const QString templates =
-        parser.isSet(templatesOption) ? parser.value(templatesOption) : ProgramFolders::shippedTemplatesFolder();
+    const QString templates = parser.isSet(templatesOption) ? parser.value(templatesOption)
+                                                            : ProgramFolders::shippedTemplatesFolder();
     const QString rtfPath = parser.value(outputOption);
     try {
         TemplateMerge merge;
@@ -354,7 +359,8 @@ int CliCommands::assemble(const QStringList& arguments)
         return fail(e.message());
     }
     if (parser.isSet(pdfOption)) {
-        const QString problem = PdfConverter::convert(rtfPath, QStringLiteral("pdf"), parser.value(pdfOption));
+        const QString problem =
+            PdfConverter::convert(rtfPath, QStringLiteral("pdf"), parser.value(pdfOption));
         if (!problem.isEmpty())
             return fail(problem);
     }

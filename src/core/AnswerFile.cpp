@@ -1,9 +1,9 @@
 #include "core/AnswerFile.h"
 
-#include "core/FileError.h"
 #include "core/Cp1252Codec.h"
-#include "core/TextFieldReader.h"
+#include "core/FileError.h"
 #include "core/TAnswer.h"
+#include "core/TextFieldReader.h"
 #include "text/Wording.h"
 
 #include <QFile>
@@ -117,8 +117,7 @@ QByteArray AnswerFile::toBytes(TAnswer& store, const QString& currentFileName, i
     return out.take();
 }
 
-void AnswerFile::write(QIODevice& device, TAnswer& store, const QString& currentFileName,
-                       int currentPageNo)
+void AnswerFile::write(QIODevice& device, TAnswer& store, const QString& currentFileName, int currentPageNo)
 {
     const QByteArray bytes = toBytes(store, currentFileName, currentPageNo);
     if (device.write(bytes) != bytes.size())

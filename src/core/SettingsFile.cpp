@@ -18,11 +18,20 @@ namespace {
 
 // The global defaults in the order the file keeps them.
 constexpr std::array<GlobalDefault, GlobalDefaults::Count> kFileOrder = {
-    GlobalDefault::AttorneyName, GlobalDefault::BuildingDesignation, GlobalDefault::CityStateZip,
-    GlobalDefault::StreetAddress, GlobalDefault::TelephoneFax, GlobalDefault::EMail,
-    GlobalDefault::SupremeCtRegNo, GlobalDefault::PoliticalSubdivision, GlobalDefault::City,
-    GlobalDefault::State, GlobalDefault::County, GlobalDefault::Month,
-    GlobalDefault::Year, GlobalDefault::Notary,
+    GlobalDefault::AttorneyName,
+    GlobalDefault::BuildingDesignation,
+    GlobalDefault::CityStateZip,
+    GlobalDefault::StreetAddress,
+    GlobalDefault::TelephoneFax,
+    GlobalDefault::EMail,
+    GlobalDefault::SupremeCtRegNo,
+    GlobalDefault::PoliticalSubdivision,
+    GlobalDefault::City,
+    GlobalDefault::State,
+    GlobalDefault::County,
+    GlobalDefault::Month,
+    GlobalDefault::Year,
+    GlobalDefault::Notary,
 };
 
 const QLatin1String kReserved("reserved");

@@ -32,8 +32,7 @@ private:
 
 } // namespace
 
-TAnswer::TAnswer()
-    : PAnsw(std::make_unique<RAnswer>()), ProgramName(QStringLiteral("Scrivix"))
+TAnswer::TAnswer() : PAnsw(std::make_unique<RAnswer>()), ProgramName(QStringLiteral("Scrivix"))
 {
     for (auto& continuations : PAnsw->Page)
         continuations[0].resize(AnswersPerPage);

@@ -8,7 +8,6 @@
 #include <emmintrin.h>
 #endif
 
-
 namespace scrivix {
 
 namespace {
@@ -35,7 +34,8 @@ std::pair<const char*, qsizetype> TextFieldReader::line()
     const __m128i cr = _mm_set1_epi8('\r');
     while (m_end - end >= 16) {
         const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(end));
-        const int found = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, lf), _mm_cmpeq_epi8(bytes, cr)));
+        const int found =
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, lf), _mm_cmpeq_epi8(bytes, cr)));
         if (found != 0) {
             end += __builtin_ctz(unsigned(found));
             m_pos = end;
@@ -65,7 +65,7 @@ QByteArray TextFieldReader::field(int maxLength)
     while (m_pos < m_end && static_cast<unsigned char>(*m_pos) <= ' ')
         ++m_pos;
     const char* start = m_pos;
-    while (m_pos < m_end && m_pos - start < maxLength && static_cast<unsigned char>(*m_pos) > ' ')
+    while (m_pos < m_end && m_pos - start<maxLength&& static_cast<unsigned char>(*m_pos)> ' ')
         ++m_pos;
     return QByteArray(start, m_pos - start);
 }

@@ -147,8 +147,9 @@ private:
 
 bool askYesNo(QWidget* parent, const QString& text)
 {
-    return QMessageBox::question(parent, parent->windowTitle(), text, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    return QMessageBox::question(
+               parent, parent->windowTitle(), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 } // namespace
@@ -189,7 +190,9 @@ QTableWidget#StringGrid1 { gridline-color: #c8c8c8; }
     header->setSectionResizeMode(QHeaderView::Interactive);
     header->setStretchLastSection(true);
     header->setMinimumHeight(2 * QFontMetrics(header->font()).lineSpacing() + 8);
-    connect(m_grid, &QTableWidget::currentCellChanged, this,
+    connect(m_grid,
+            &QTableWidget::currentCellChanged,
+            this,
             [this](int, int, int previousRow, int previousColumn) {
                 StringGrid1SelectCell(previousRow, previousColumn);
             });

@@ -14,8 +14,7 @@ namespace scrivix {
 class TAnswer;
 
 // How the names of a party list are joined into one text.
-enum class Joining
-{
+enum class Joining {
     // "James J. Smith, Husband and Mary J. Smith, Wife"
     Plain,
     // "my brother, \b John\b0 , and my sister, \b Ann\b0 ": bold names for the wills

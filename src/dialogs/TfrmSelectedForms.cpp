@@ -106,8 +106,9 @@ const std::vector<FormTab>& formTabs()
 
 // The order in which OK looks at the boxes; with several checked, the last one wins.
 constexpr int kCreationOrder[] = {
-    1,  0,  10, 9,  8,  7,  6,  kReservedBox, 4, 3, 2, 11, 12, 20, 19, 18, 17, 16, 15, 14, 13, 22, 21, 29, 27, 28, 26, 25, 24, 23,
-    78, 56, 30, 31, 35, 36, 37, 34, 33, 32, 44, 59, 67, 66, 65, 64, 63, 62, 61, 60, 68, 69, 75, 74, 73, 72, 71, 70, 76, 77,
+    1,  0,  10, 9,  8,  7,  6,  kReservedBox, 4,  3,  2,  11, 12, 20, 19, 18, 17, 16, 15, 14,
+    13, 22, 21, 29, 27, 28, 26, 25,           24, 23, 78, 56, 30, 31, 35, 36, 37, 34, 33, 32,
+    44, 59, 67, 66, 65, 64, 63, 62,           61, 60, 68, 69, 75, 74, 73, 72, 71, 70, 76, 77,
 };
 
 // The tab that a page on screen brings to the front, or -1 when it checks nothing.

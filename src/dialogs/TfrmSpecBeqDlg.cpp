@@ -22,8 +22,7 @@ const QString kDefaultOwnership = QStringLiteral("absolutely and in fee simple")
 const QString kChecked = QStringLiteral("X");
 
 // Where each field of a bequest sits among its nine answers.
-enum BequestAnswer
-{
+enum BequestAnswer {
     DescriptionAnswer,
     NameAnswer,
     RelationshipAnswer,

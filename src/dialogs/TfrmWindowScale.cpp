@@ -22,9 +22,9 @@ TfrmWindowScale::TfrmWindowScale(double zoomFactor, QWidget* parent)
     auto* panel = new QFrame(this);
     panel->setFrameShape(QFrame::StyledPanel);
     auto* grid = new QGridLayout(panel);
-    auto* explanation = new QLabel(
-        QStringLiteral("Drag the sliding cursor toward -0- to shrink form, toward 200% to enlarge. Try to stay near 100%."),
-        panel);
+    auto* explanation = new QLabel(QStringLiteral("Drag the sliding cursor toward -0- to shrink form, toward "
+                                                  "200% to enlarge. Try to stay near 100%."),
+                                   panel);
     explanation->setWordWrap(true);
     QFont big = explanation->font();
     big.setPointSize(12);

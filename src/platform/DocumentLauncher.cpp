@@ -6,7 +6,9 @@
 
 namespace scrivix {
 
-bool DesktopLauncher::startProgram(const QString& program, const QStringList& arguments, const QString& workingFolder)
+bool DesktopLauncher::startProgram(const QString& program,
+                                   const QStringList& arguments,
+                                   const QString& workingFolder)
 {
     return QProcess::startDetached(program, arguments, workingFolder);
 }

@@ -14,14 +14,16 @@ class DocumentLauncher
 {
 public:
     virtual ~DocumentLauncher() = default;
-    virtual bool startProgram(const QString& program, const QStringList& arguments, const QString& workingFolder) = 0;
+    virtual bool
+    startProgram(const QString& program, const QStringList& arguments, const QString& workingFolder) = 0;
     virtual bool openUrl(const QUrl& url) = 0;
 };
 
 class DesktopLauncher : public DocumentLauncher
 {
 public:
-    bool startProgram(const QString& program, const QStringList& arguments, const QString& workingFolder) override;
+    bool
+    startProgram(const QString& program, const QStringList& arguments, const QString& workingFolder) override;
     bool openUrl(const QUrl& url) override;
 };
 

@@ -18,13 +18,15 @@ QString searchFolder(const QString& folder, const std::function<void()>& keepGoi
         keepGoing();
     const QDir dir(folder);
     // Files of this folder first, then its subfolders, in the order the file system lists them.
-    for (const QFileInfo& entry : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted)) {
+    for (const QFileInfo& entry :
+         dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted)) {
         if (entry.fileName().compare(QLatin1String("soffice"), Qt::CaseInsensitive) == 0)
             return entry.absoluteFilePath();
     }
     if (depth > 12)
         return {};
-    for (const QFileInfo& entry : dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDir::Unsorted)) {
+    for (const QFileInfo& entry :
+         dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDir::Unsorted)) {
         const QString found = searchFolder(entry.absoluteFilePath(), keepGoing, depth + 1);
         if (!found.isEmpty())
             return found;
@@ -39,12 +41,16 @@ bool WordProcessor::WordInstalled()
     return !PdfConverter::findOffice().isEmpty();
 }
 
-bool WordProcessor::LaunchWordProcessor(DocumentLauncher& launcher, const Settings& settings, bool wordPresent,
-                                        const QString& folder, const QString& filePath)
+bool WordProcessor::LaunchWordProcessor(DocumentLauncher& launcher,
+                                        const Settings& settings,
+                                        bool wordPresent,
+                                        const QString& folder,
+                                        const QString& filePath)
 {
     if ((wordPresent || settings.forceWord) && !settings.forceWordPad) {
         const QString program = settings.wordPath.isEmpty() ? QStringLiteral("soffice") : settings.wordPath;
-        return launcher.startProgram(program, {QStringLiteral("--writer"), QFileInfo(filePath).fileName()}, folder);
+        return launcher.startProgram(
+            program, {QStringLiteral("--writer"), QFileInfo(filePath).fileName()}, folder);
     }
     return launcher.openUrl(QUrl::fromLocalFile(QFileInfo(filePath).absoluteFilePath()));
 }

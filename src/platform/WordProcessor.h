@@ -21,8 +21,11 @@ public:
 
     // Opens the file in the word processor the settings choose. False when it
     // could not be started (the caller shows message 11500).
-    static bool LaunchWordProcessor(DocumentLauncher& launcher, const Settings& settings, bool wordPresent,
-                                    const QString& folder, const QString& filePath);
+    static bool LaunchWordProcessor(DocumentLauncher& launcher,
+                                    const Settings& settings,
+                                    bool wordPresent,
+                                    const QString& folder,
+                                    const QString& filePath);
 
     // Searches the folders depth first for a file named soffice (letter case
     // ignored); the first match, or empty. keepGoing is asked between folders

@@ -85,8 +85,9 @@ std::span<const DocumentPage> documentPages()
 
 const DocumentPage* documentPage(int pageNo)
 {
-    const auto it = std::find_if(std::begin(kPages), std::end(kPages),
-                                 [pageNo](const DocumentPage& page) { return page.number == pageNo; });
+    const auto it = std::find_if(std::begin(kPages), std::end(kPages), [pageNo](const DocumentPage& page) {
+        return page.number == pageNo;
+    });
     return it == std::end(kPages) ? nullptr : &*it;
 }
 

@@ -16,7 +16,10 @@ enum class GenderClass { Masculine, Feminine, Neuter };
 // A party block: ten rows of name, second column (gender in most documents)
 // and third column, from its first answer on.
 constexpr int PartyRows = 10;
-constexpr int nameAnswer(int firstAnswer, int row) { return firstAnswer + 3 * row; }
+constexpr int nameAnswer(int firstAnswer, int row)
+{
+    return firstAnswer + 3 * row;
+}
 
 // Plural when the second row holds a name, whatever the other rows hold.
 bool isPlural(const PageAnswers& answers, int firstAnswer);

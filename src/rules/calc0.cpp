@@ -54,8 +54,16 @@ constexpr WordingRow kGranteeWording[] = {
 // The executors' names in capitals: rows 1 to 4 beside the notary's wording,
 // rows 5 to 10 in a run of their own.
 constexpr CopyRow kExecutorCapitals[] = {
-    {45, 70},  {47, 73},  {49, 76},  {51, 79},  {180, 82},
-    {181, 85}, {182, 88}, {183, 91}, {184, 94}, {185, 97},
+    {45, 70},
+    {47, 73},
+    {49, 76},
+    {51, 79},
+    {180, 82},
+    {181, 85},
+    {182, 88},
+    {183, 91},
+    {184, 94},
+    {185, 97},
 };
 
 constexpr CopyRow kExecutorNameCopies[] = {{12, 6}, {18, 6}, {19, 7}};

@@ -24,8 +24,16 @@ constexpr WordingRow kGrantorWording[] = {
 
 // The ten grantors' names in capitals, written whether or not the row is filled.
 constexpr CopyRow kGrantorCapitals[] = {
-    {22, 70}, {24, 73}, {26, 76}, {28, 79}, {50, 82},
-    {51, 85}, {52, 88}, {53, 91}, {54, 94}, {55, 97},
+    {22, 70},
+    {24, 73},
+    {26, 76},
+    {28, 79},
+    {50, 82},
+    {51, 85},
+    {52, 88},
+    {53, 91},
+    {54, 94},
+    {55, 97},
 };
 
 // The county and notary of the acknowledgement print in capitals.

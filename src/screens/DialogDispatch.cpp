@@ -140,8 +140,10 @@ static_assert(sortedByTag(), "the party-list buttons are looked up by Tag in ord
 const PartyListParams* DialogDispatch::partyListFor(int tag)
 {
     const auto* end = std::end(kPartyListButtons);
-    const auto* found = std::lower_bound(std::begin(kPartyListButtons), end, tag,
-                                         [](const PartyListButton& button, int t) { return button.tag < t; });
+    const auto* found =
+        std::lower_bound(std::begin(kPartyListButtons), end, tag, [](const PartyListButton& button, int t) {
+            return button.tag < t;
+        });
     return found != end && found->tag == tag ? &found->list : nullptr;
 }
 

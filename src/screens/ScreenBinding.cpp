@@ -37,8 +37,8 @@ QString memoText(const QString& answer)
 void showOverride(QLineEdit* edit, bool overridden)
 {
     edit->setReadOnly(!overridden);
-    ScreenControl::setStyle(edit, QLatin1String(overridden ? ScreenControl::EditOverridden
-                                                           : ScreenControl::EditOverrideable));
+    ScreenControl::setStyle(
+        edit, QLatin1String(overridden ? ScreenControl::EditOverridden : ScreenControl::EditOverrideable));
 }
 
 void showAnswer(QWidget* control, const TAnswer& store, int pageNo)
@@ -81,9 +81,10 @@ void showAnswer(QWidget* control, const TAnswer& store, int pageNo)
         if (est)
             box->setText(box->isChecked() ? QStringLiteral("EST") : QString());
         else if (ScreenControl::isCalculatedCheckBox(box))
-            ScreenControl::setStyle(box, QLatin1String(store.ovRide(pageNo, answerNo)
-                                                           ? ScreenControl::CheckBoxOverridden
-                                                           : ScreenControl::CheckBoxOverrideable));
+            ScreenControl::setStyle(box,
+                                    QLatin1String(store.ovRide(pageNo, answerNo)
+                                                      ? ScreenControl::CheckBoxOverridden
+                                                      : ScreenControl::CheckBoxOverrideable));
         break;
     }
     case Kind::Button:
@@ -98,7 +99,8 @@ void storeAnswer(QWidget* control, TAnswer& store, int pageNo)
     switch (ScreenControl::kindOf(control)) {
     case Kind::RadioButton:
         if (tag != 0)
-            store.setText(pageNo, tag, static_cast<QRadioButton*>(control)->isChecked() ? kChecked : QString());
+            store.setText(
+                pageNo, tag, static_cast<QRadioButton*>(control)->isChecked() ? kChecked : QString());
         break;
     case Kind::Memo:
         store.setText(pageNo, tag, JoinLines(static_cast<QPlainTextEdit*>(control)->toPlainText()));
@@ -106,7 +108,8 @@ void storeAnswer(QWidget* control, TAnswer& store, int pageNo)
     case Kind::Edit: {
         const int kind = tag / 1000;
         if (EditFormats::isBound(kind))
-            store.setText(pageNo, tag % 1000, EditFormats::store(kind, static_cast<QLineEdit*>(control)->text()));
+            store.setText(
+                pageNo, tag % 1000, EditFormats::store(kind, static_cast<QLineEdit*>(control)->text()));
         break;
     }
     case Kind::CheckBox: {

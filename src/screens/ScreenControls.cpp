@@ -30,13 +30,13 @@ const std::map<int, int>& firstFocusTable()
 {
     static const std::map<int, int> table = [] {
         std::map<int, int> t;
-        for (int page : {0, 8, 11, 12, 13, 16, 17, 18, 19, 20, 22, 23, 24, 28, 30, 31, 59, 60, 61, 64, 65, 66, 67,
-                         68, 69, 70, 71, 72, 73, 74, 75, 77, 78})
+        for (int page : {0,  8,  11, 12, 13, 16, 17, 18, 19, 20, 22, 23, 24, 28, 30, 31, 59,
+                         60, 61, 64, 65, 66, 67, 68, 69, 70, 71, 72, 73, 74, 75, 77, 78})
             t[page] = 1001;
         const std::pair<int, int> others[] = {
-            {1, 206},  {2, 208},  {3, 210},  {4, 212},  {6, 200},   {7, 202},  {9, 216},  {10, 218},
+            {1, 206},   {2, 208},  {3, 210},  {4, 212},  {6, 200},  {7, 202},  {9, 216},  {10, 218},
             {14, 4001}, {15, 222}, {21, 230}, {25, 235}, {26, 237}, {27, 238}, {29, 239}, {32, 242},
-            {33, 244}, {34, 253}, {35, 258}, {36, 261}, {37, 265},  {56, 1},   {62, 273}, {63, 2001},
+            {33, 244},  {34, 253}, {35, 258}, {36, 261}, {37, 265}, {56, 1},   {62, 273}, {63, 2001},
         };
         for (const auto& [page, tag] : others)
             t[page] = tag;
@@ -61,12 +61,17 @@ void wireButton(QAbstractButton* button, ScreenHandlers& handlers, const TAnswer
 void wirePopup(QWidget* field, ScreenHandlers& handlers)
 {
     field->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(field, &QWidget::customContextMenuRequested, field,
-                     [&handlers, field](const QPoint& pos) { handlers.showPopup(field, field->mapToGlobal(pos)); });
+    QObject::connect(
+        field, &QWidget::customContextMenuRequested, field, [&handlers, field](const QPoint& pos) {
+            handlers.showPopup(field, field->mapToGlobal(pos));
+        });
 }
 
-void treat(QWidget* control, ScreenHandlers& handlers, ScreenEventFilter& events,
-           const ScreenControls::Options& options, const TAnswer& store)
+void treat(QWidget* control,
+           ScreenHandlers& handlers,
+           ScreenEventFilter& events,
+           const ScreenControls::Options& options,
+           const TAnswer& store)
 {
     // Style names are compared in upper case; the style sheet matches them so.
     if (control->property("StyleLookup").isValid())
@@ -87,7 +92,8 @@ void treat(QWidget* control, ScreenHandlers& handlers, ScreenEventFilter& events
         auto* memo = static_cast<QPlainTextEdit*>(control);
         memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         memo->installEventFilter(&events);
-        QObject::connect(memo, &QPlainTextEdit::textChanged, memo, [&handlers, memo] { handlers.ControlChange(memo); });
+        QObject::connect(
+            memo, &QPlainTextEdit::textChanged, memo, [&handlers, memo] { handlers.ControlChange(memo); });
         break;
     }
     case Kind::Button:
@@ -101,7 +107,8 @@ void treat(QWidget* control, ScreenHandlers& handlers, ScreenEventFilter& events
             edit->setReadOnly(true);
         else if (style == QLatin1String(ScreenControl::EditReadOnly))
             edit->setFocusPolicy(Qt::NoFocus);
-        QObject::connect(edit, &QLineEdit::textEdited, edit, [&handlers, edit] { handlers.ControlChange(edit); });
+        QObject::connect(
+            edit, &QLineEdit::textEdited, edit, [&handlers, edit] { handlers.ControlChange(edit); });
         edit->installEventFilter(&events);
         wirePopup(edit, handlers);
         if (!options.ghostPrompts)
@@ -124,8 +131,11 @@ void treat(QWidget* control, ScreenHandlers& handlers, ScreenEventFilter& events
 
 } // namespace
 
-void ScreenControls::DisplayControls(QWidget* container, ScreenHandlers& handlers, ScreenEventFilter& events,
-                                     const Options& options, const TAnswer& store)
+void ScreenControls::DisplayControls(QWidget* container,
+                                     ScreenHandlers& handlers,
+                                     ScreenEventFilter& events,
+                                     const Options& options,
+                                     const TAnswer& store)
 {
     try {
         for (QWidget* child : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -150,8 +160,8 @@ bool ScreenControls::FocusControlByTag(QWidget* container, int tag)
     for (QWidget* child : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         found = FocusControlByTag(child, tag) || found;
         const Kind kind = ScreenControl::kindOf(child);
-        const bool focusable = kind == Kind::Edit || kind == Kind::CheckBox || kind == Kind::Button ||
-                               kind == Kind::Memo;
+        const bool focusable =
+            kind == Kind::Edit || kind == Kind::CheckBox || kind == Kind::Button || kind == Kind::Memo;
         if (focusable && ScreenControl::tag(child) == tag) {
             child->setFocus(Qt::OtherFocusReason);
             found = true;

@@ -20,8 +20,11 @@ public:
     };
 
     // Every control inside the container, nested containers first.
-    static void DisplayControls(QWidget* container, ScreenHandlers& handlers, ScreenEventFilter& events,
-                                const Options& options, const TAnswer& store);
+    static void DisplayControls(QWidget* container,
+                                ScreenHandlers& handlers,
+                                ScreenEventFilter& events,
+                                const Options& options,
+                                const TAnswer& store);
 
     // The Tag of the control that has the focus when a page is shown, or 0.
     static int firstFocusTag(int pageNo);

@@ -63,7 +63,8 @@ void DocumentWriter::writeTo(const QString& path, const QString& rtf)
     const QByteArray bytes = toAscii(rtf);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        throw FileError(QStringLiteral("Cannot write file \"%1\". %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        throw FileError(QStringLiteral("Cannot write file \"%1\". %2")
+                            .arg(QDir::toNativeSeparators(path), file.errorString()));
 }
 
 } // namespace scrivix

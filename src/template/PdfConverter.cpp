@@ -11,7 +11,8 @@ namespace scrivix {
 QString PdfConverter::findOffice()
 {
     QStringList candidates = {QStringLiteral("/usr/bin/soffice"), QStringLiteral("/usr/bin/libreoffice")};
-    for (const QString& folder : QDir(QStringLiteral("/opt")).entryList({QStringLiteral("libreoffice*")}, QDir::Dirs))
+    for (const QString& folder :
+         QDir(QStringLiteral("/opt")).entryList({QStringLiteral("libreoffice*")}, QDir::Dirs))
         candidates.append(QStringLiteral("/opt/%1/program/soffice").arg(folder));
     candidates.append(QStringLiteral("/usr/lib/libreoffice/program/soffice"));
     for (const QString& candidate : candidates) {
@@ -37,9 +38,15 @@ QString PdfConverter::convert(const QString& inputPath, const QString& format, c
 
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(office, {QStringLiteral("-env:UserInstallation=") + profile, QStringLiteral("--headless"),
-                           QStringLiteral("--norestore"), QStringLiteral("--convert-to"), format,
-                           QStringLiteral("--outdir"), outFolder, QFileInfo(inputPath).absoluteFilePath()});
+    process.start(office,
+                  {QStringLiteral("-env:UserInstallation=") + profile,
+                   QStringLiteral("--headless"),
+                   QStringLiteral("--norestore"),
+                   QStringLiteral("--convert-to"),
+                   format,
+                   QStringLiteral("--outdir"),
+                   outFolder,
+                   QFileInfo(inputPath).absoluteFilePath()});
     if (!process.waitForFinished(180000)) {
         process.kill();
         return QStringLiteral("LibreOffice did not finish the conversion");

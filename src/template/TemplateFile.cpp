@@ -17,7 +17,8 @@ QString TemplateFile::load(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw FileError(QStringLiteral("Cannot open file \"%1\". %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        throw FileError(QStringLiteral("Cannot open file \"%1\". %2")
+                            .arg(QDir::toNativeSeparators(path), file.errorString()));
     return QString::fromLatin1(file.readAll());
 }
 
@@ -26,7 +27,8 @@ void TemplateFile::save(const QString& path, const QString& text)
     const QByteArray bytes = text.toLatin1();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw FileError(QStringLiteral("Cannot write file \"%1\". %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        throw FileError(QStringLiteral("Cannot write file \"%1\". %2")
+                            .arg(QDir::toNativeSeparators(path), file.errorString()));
 }
 
 } // namespace scrivix

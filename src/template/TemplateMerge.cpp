@@ -24,15 +24,14 @@ bool isLineBreak(QChar c)
 // A number ends at a blank, a control word, a brace or a line end.
 bool endsNumber(QChar c)
 {
-    return c == QLatin1Char(' ') || c == QLatin1Char('\\') || c == QLatin1Char('{') || c == QLatin1Char('}') ||
-           isLineBreak(c);
+    return c == QLatin1Char(' ') || c == QLatin1Char('\\') || c == QLatin1Char('{') ||
+           c == QLatin1Char('}') || isLineBreak(c);
 }
 
 // Reads the number at offset q of a text seen through peek(offset). Each
 // character that makes the number unreadable is reported (21060); the value
 // is that of the longest readable start, or -1.
-template <typename Peek>
-int readNumber(Peek peek, qsizetype q)
+template <typename Peek> int readNumber(Peek peek, qsizetype q)
 {
     if (!peek(q + 3)) {
         ShowNumberedMessage(21070);
@@ -265,8 +264,8 @@ QString TemplateMerge::InsertString(const TAnswer& store, int pageNo, int answer
         // then back to the running size and font.
         const int size = m_fontSize > 0 ? m_fontSize : 24;
         const QLatin1String glyph(text == QLatin1String("X") ? "\\uc0\\u9746 " : "\\uc0\\u9744 ");
-        return m_wingdings + QLatin1String("\\fs24 ") + glyph + QLatin1String("\\fs") + QString::number(size) +
-               QLatin1String("\\f0 ");
+        return m_wingdings + QLatin1String("\\fs24 ") + glyph + QLatin1String("\\fs") +
+               QString::number(size) + QLatin1String("\\f0 ");
     }
     case AmountColumn: {
         const QString cleaned = RemoveCommasAndSigns(text);
@@ -309,7 +308,8 @@ QString TemplateMerge::wingdingsSelector(const QString& text)
 int TemplateMerge::GetNumFromText(const QString& text, qsizetype q)
 {
     return readNumber(
-        [&text](qsizetype k) { return k < text.size() ? std::optional<QChar>(text.at(k)) : std::nullopt; }, q);
+        [&text](qsizetype k) { return k < text.size() ? std::optional<QChar>(text.at(k)) : std::nullopt; },
+        q);
 }
 
 } // namespace scrivix

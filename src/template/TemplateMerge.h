@@ -20,7 +20,15 @@ class TemplateMerge
 {
 public:
     // Kinds of answer variable, by their kind number.
-    enum Kind { AsStored = 0, Amount = 2, AmountOrEmpty = 3, Plain = 4, CheckBox = 5, AmountColumn = 6, Date = 8 };
+    enum Kind {
+        AsStored = 0,
+        Amount = 2,
+        AmountOrEmpty = 3,
+        Plain = 4,
+        CheckBox = 5,
+        AmountColumn = 6,
+        Date = 8
+    };
 
     static constexpr int MaxNesting = 32;
     static constexpr qsizetype MaxLength = 64 * 1024 * 1024;

@@ -13,8 +13,8 @@ class ShortDate
 {
 public:
     // An invalid date when the text is not a short date.
-    static QDate parse(const QString& text, const QLocale& locale = QLocale(),
-                       const QDate& today = QDate::currentDate());
+    static QDate
+    parse(const QString& text, const QLocale& locale = QLocale(), const QDate& today = QDate::currentDate());
 
     // The locale's short date, always with a four-digit year.
     static QString format(const QDate& date, const QLocale& locale = QLocale());

@@ -13,10 +13,10 @@ namespace scrivix {
 
 namespace {
 
-const std::array<const char*, 10> kDigitWords = {"",     "One ", "Two ",   "Three ", "Four ",
-                                                 "Five ", "Six ", "Seven ", "Eight ", "Nine "};
-const std::array<const char*, 10> kTensWords = {"",       "Ten ",   "Twenty ",  "Thirty ", "Forty ",
-                                                "Fifty ", "Sixty ", "Seventy ", "Eighty ", "Ninety "};
+const std::array<const char*, 10> kDigitWords = {
+    "", "One ", "Two ", "Three ", "Four ", "Five ", "Six ", "Seven ", "Eight ", "Nine "};
+const std::array<const char*, 10> kTensWords = {
+    "", "Ten ", "Twenty ", "Thirty ", "Forty ", "Fifty ", "Sixty ", "Seventy ", "Eighty ", "Ninety "};
 
 struct TeenPattern
 {
@@ -36,12 +36,21 @@ const std::array<TeenPattern, 9> kTeens = {{
     {"Ten Nine", "Nineteen"},
 }};
 
-const std::array<const char*, 12> kMonthNames = {"January", "February", "March",     "April",
-                                                 "May",     "June",     "July",      "August",
-                                                 "September", "October", "November", "December"};
+const std::array<const char*, 12> kMonthNames = {"January",
+                                                 "February",
+                                                 "March",
+                                                 "April",
+                                                 "May",
+                                                 "June",
+                                                 "July",
+                                                 "August",
+                                                 "September",
+                                                 "October",
+                                                 "November",
+                                                 "December"};
 // Tried in this order, case-sensitive.
-const std::array<const char*, 12> kMonthAbbreviations = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+const std::array<const char*, 12> kMonthAbbreviations = {
+    "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 // Words for the hundreds, tens and units of a three-digit group.
 void appendGroup(QString& words, int group)
@@ -186,7 +195,8 @@ QString RomanNumeral(int n)
     if (n < 1 || n > 49)
         return {};
     static const std::array<const char*, 5> tens = {"", "X", "XX", "XXX", "XL"};
-    static const std::array<const char*, 10> units = {"", "I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX"};
+    static const std::array<const char*, 10> units = {
+        "", "I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX"};
     return QLatin1String(tens[n / 10]) + QLatin1String(units[n % 10]);
 }
 

@@ -14,7 +14,8 @@ CliRun cli(const QStringList& arguments)
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(SCRIVIX_CLI_PATH), arguments);
     EXPECT_TRUE(process.waitForFinished(240000));
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+    return {process.exitCode(),
+            QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
 }
 

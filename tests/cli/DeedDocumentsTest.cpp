@@ -30,7 +30,12 @@ QString renderedText(const QTemporaryDir& dir, int pageNo, const QStringList& as
     const QString page = QString::number(pageNo);
     CliRun run = cli(QStringList({QStringLiteral("set"), scx, page}) + assignments);
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
-    run = cli({QStringLiteral("assemble"), scx, page, QStringLiteral("-o"), rtf, QStringLiteral("--templates"),
+    run = cli({QStringLiteral("assemble"),
+               scx,
+               page,
+               QStringLiteral("-o"),
+               rtf,
+               QStringLiteral("--templates"),
                QStringLiteral(SCRIVIX_TEMPLATES_DIR)});
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     const QByteArray document = contentsOf(rtf);
@@ -46,15 +51,32 @@ QString renderedText(const QTemporaryDir& dir, int pageNo, const QStringList& as
 TEST(DeedDocuments, ExecutorsDeedPrintsTheExecutrixAndHerGrantees)
 {
     QTemporaryDir dir;
-    const QString text = renderedText(
-        dir, 0,
-        {s("6=Mar\u00eda Jos\u00e9 Garc\u00eda"), s("70=Mar\u00eda Jos\u00e9 Garc\u00eda"), s("71=F"),
-         s("7=Robert Smith"), s("21=12500"), s("23=Carl Buyer and Dora Buyer"), s("130=Carl Buyer"),
-         s("133=Dora Buyer"), s("34=Lot 42 of Riverside Estates"), s("48=X"), s("50="), s("63=Nora Public")});
-    for (const char* expected :
-         {"Mar\u00eda Jos\u00e9 Garc\u00eda", "MAR\u00cdA JOS\u00c9 GARC\u00cdA", "Executrix", "EXECUTRIX",
-          "her hand", "Robert Smith", "Twelve Thousand Five Hundred and 00/100", "12,500.00",
-          "Carl Buyer and Dora Buyer", "Grantees", "Lot 42 of Riverside Estates.", "NORA PUBLIC"})
+    const QString text = renderedText(dir,
+                                      0,
+                                      {s("6=Mar\u00eda Jos\u00e9 Garc\u00eda"),
+                                       s("70=Mar\u00eda Jos\u00e9 Garc\u00eda"),
+                                       s("71=F"),
+                                       s("7=Robert Smith"),
+                                       s("21=12500"),
+                                       s("23=Carl Buyer and Dora Buyer"),
+                                       s("130=Carl Buyer"),
+                                       s("133=Dora Buyer"),
+                                       s("34=Lot 42 of Riverside Estates"),
+                                       s("48=X"),
+                                       s("50="),
+                                       s("63=Nora Public")});
+    for (const char* expected : {"Mar\u00eda Jos\u00e9 Garc\u00eda",
+                                 "MAR\u00cdA JOS\u00c9 GARC\u00cdA",
+                                 "Executrix",
+                                 "EXECUTRIX",
+                                 "her hand",
+                                 "Robert Smith",
+                                 "Twelve Thousand Five Hundred and 00/100",
+                                 "12,500.00",
+                                 "Carl Buyer and Dora Buyer",
+                                 "Grantees",
+                                 "Lot 42 of Riverside Estates.",
+                                 "NORA PUBLIC"})
         EXPECT_TRUE(text.contains(s(expected))) << expected << "\n" << text.toStdString();
     EXPECT_TRUE(text.contains(kChecked)) << text.toStdString();
     EXPECT_TRUE(text.contains(kEmpty)) << text.toStdString();
@@ -64,13 +86,31 @@ TEST(DeedDocuments, ExecutorsDeedPrintsTheExecutrixAndHerGrantees)
 TEST(DeedDocuments, FiduciarysDeedPrintsTwoGrantorsAndTheirSignatureLines)
 {
     QTemporaryDir dir;
-    const QString text = renderedText(
-        dir, 1,
-        {s("1=Ann Able and Bob Baker"), s("70=Ann Able"), s("71=F"), s("73=Bob Baker"), s("74=M"), s("3=Trustees"),
-         s("5=$99,000.50"), s("7=Carl Buyer"), s("17=Lot 7 of Maple Grove"), s("45=X"), s("37=Nora Public")});
-    for (const char* expected : {"Ann Able and Bob Baker", "Grantors", "their hands", "grant",
-                                 "Ninety Nine Thousand and 50/100", "99,000.50", "ANN ABLE", "BOB BAKER",
-                                 "Carl Buyer", "Lot 7 of Maple Grove", "NORA PUBLIC", "GRANTORS"})
+    const QString text = renderedText(dir,
+                                      1,
+                                      {s("1=Ann Able and Bob Baker"),
+                                       s("70=Ann Able"),
+                                       s("71=F"),
+                                       s("73=Bob Baker"),
+                                       s("74=M"),
+                                       s("3=Trustees"),
+                                       s("5=$99,000.50"),
+                                       s("7=Carl Buyer"),
+                                       s("17=Lot 7 of Maple Grove"),
+                                       s("45=X"),
+                                       s("37=Nora Public")});
+    for (const char* expected : {"Ann Able and Bob Baker",
+                                 "Grantors",
+                                 "their hands",
+                                 "grant",
+                                 "Ninety Nine Thousand and 50/100",
+                                 "99,000.50",
+                                 "ANN ABLE",
+                                 "BOB BAKER",
+                                 "Carl Buyer",
+                                 "Lot 7 of Maple Grove",
+                                 "NORA PUBLIC",
+                                 "GRANTORS"})
         EXPECT_TRUE(text.contains(s(expected))) << expected << "\n" << text.toStdString();
     EXPECT_TRUE(text.contains(kChecked) && text.contains(kEmpty)) << text.toStdString();
     EXPECT_TRUE(text.contains(QString(33, QLatin1Char('_'))));

@@ -19,13 +19,21 @@ TEST(Manual, IsBuiltBesideTheProgramAsARealManual)
     text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
     ASSERT_TRUE(text.waitForFinished(60000));
     const QString manual = QString::fromUtf8(text.readAllStandardOutput());
-    for (const char* topic : {"Scrivix User Manual", "Getting started", "Party", "Override", "Global", "Template",
-                              "Check/Fix", "Transfer Global Defaults", "scrivix-cli"})
+    for (const char* topic : {"Scrivix User Manual",
+                              "Getting started",
+                              "Party",
+                              "Override",
+                              "Global",
+                              "Template",
+                              "Check/Fix",
+                              "Transfer Global Defaults",
+                              "scrivix-cli"})
         EXPECT_TRUE(manual.contains(QString::fromLatin1(topic), Qt::CaseInsensitive)) << topic;
 
     QProcess info;
     info.start(QStringLiteral("pdfinfo"), {path});
     ASSERT_TRUE(info.waitForFinished(60000));
-    const QString pages = QString::fromUtf8(info.readAllStandardOutput()).section(QStringLiteral("Pages:"), 1).trimmed();
+    const QString pages =
+        QString::fromUtf8(info.readAllStandardOutput()).section(QStringLiteral("Pages:"), 1).trimmed();
     EXPECT_GE(pages.section(QLatin1Char('\n'), 0, 0).trimmed().toInt(), 8);
 }

@@ -1,5 +1,5 @@
-#include "QtPrinters.h"
 #include "core/AnswerFile.h"
+#include "QtPrinters.h"
 #include "core/FileError.h"
 #include "core/TAnswer.h"
 
@@ -144,8 +144,7 @@ TEST(AnswerFileWriter, ReportsTheAnswersWindows1252CannotHold)
     store.setText(4, 10, QString::fromUtf8("\u03a9mega Corp"));
     store.setText(0, 3, QString::fromUtf8("Anna \U0001F600"));
     store.setText(60, 0, QString::fromUtf8("\u5c71\u7530"));
-    EXPECT_EQ(AnswerFile::unencodableAnswers(store),
-              (QList<AnswerFile::Position>{{0, 3}, {4, 10}, {60, 0}}));
+    EXPECT_EQ(AnswerFile::unencodableAnswers(store), (QList<AnswerFile::Position>{{0, 3}, {4, 10}, {60, 0}}));
 }
 
 TEST(AnswerFileReader, WriteThenReadGivesTheSameStore)

@@ -1,5 +1,5 @@
-#include "QtPrinters.h"
 #include "core/Cp1252Codec.h"
+#include "QtPrinters.h"
 
 #include <gtest/gtest.h>
 
@@ -24,13 +24,18 @@ TEST(Cp1252Codec, MapsCharactersToTheirBytes)
         QByteArray bytes;
         bool encodable;
     } cases[] = {
-        {"Jos\u00e9 Pe\u00f1a", QByteArray("Jos\xe9 Pe\xf1" "a"), true},
+        {"Jos\u00e9 Pe\u00f1a",
+         QByteArray("Jos\xe9 Pe\xf1"
+                    "a"),
+         true},
         {"\u20ac 100", QByteArray("\x80 100"), true},
         {"\u201cquoted\u201d \u2013 \u2122", QByteArray("\x93quoted\x94 \x96 \x99"), true},
         {"\u00ff\u0178", QByteArray("\xff\x9f"), true},
         // Long plain runs are converted in blocks; what follows them still maps.
         {"Executor of the Estate of Mar\u00eda L\u00f3pez \u2014 \u20ac 1,250.00",
-         QByteArray("Executor of the Estate of Mar\xed" "a L\xf3pez \x97 \x80 1,250.00"), true},
+         QByteArray("Executor of the Estate of Mar\xed"
+                    "a L\xf3pez \x97 \x80 1,250.00"),
+         true},
         // What the code page cannot hold becomes one '?' each, even outside the basic plane.
         {"\u03a9mega", QByteArray("?mega"), false},
         {"Anna \U0001F600!", QByteArray("Anna ?!"), false},

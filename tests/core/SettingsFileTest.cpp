@@ -1,7 +1,7 @@
+#include "core/SettingsFile.h"
 #include "QtPrinters.h"
 #include "core/FileError.h"
 #include "core/Settings.h"
-#include "core/SettingsFile.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +32,8 @@ Settings defaults()
 TEST(SettingsFile, WritesTheLineLayoutAndReadsItBack)
 {
     Settings settings = defaults();
-    settings.recentFiles = {QStringLiteral("/c/A.scx"), QStringLiteral("/c/B.scx"), QStringLiteral("/c/C.scx")};
+    settings.recentFiles = {
+        QStringLiteral("/c/A.scx"), QStringLiteral("/c/B.scx"), QStringLiteral("/c/C.scx")};
     settings.forceWord = true;
     settings.forceWordPad = false;
     settings.ghostPrompts = false;
@@ -45,10 +46,35 @@ TEST(SettingsFile, WritesTheLineLayoutAndReadsItBack)
     settings.globals.setValue(GlobalDefault::Notary, QStringLiteral("Nora Public"));
 
     const QByteArray bytes = SettingsFile::toBytes(settings);
-    EXPECT_EQ(bytes, lines({"/home/ann/Tessivar/Scrivix/Files", "/home/ann/Tessivar/Scrivix/Temp", "reserved",
-                            "reserved", "3", "/c/A.scx", "/c/B.scx", "/c/C.scx", "X", "", "/usr/bin/soffice",
-                            "FALSE", "TRUE", "Jos\xe9 Pe\xf1" "a", "", "Columbus, Ohio 43215", "1 Main St", "", "",
-                            "", "", "", "Ohio", "Franklin", "", "", "Nora Public"}));
+    EXPECT_EQ(bytes,
+              lines({"/home/ann/Tessivar/Scrivix/Files",
+                     "/home/ann/Tessivar/Scrivix/Temp",
+                     "reserved",
+                     "reserved",
+                     "3",
+                     "/c/A.scx",
+                     "/c/B.scx",
+                     "/c/C.scx",
+                     "X",
+                     "",
+                     "/usr/bin/soffice",
+                     "FALSE",
+                     "TRUE",
+                     "Jos\xe9 Pe\xf1"
+                     "a",
+                     "",
+                     "Columbus, Ohio 43215",
+                     "1 Main St",
+                     "",
+                     "",
+                     "",
+                     "",
+                     "",
+                     "Ohio",
+                     "Franklin",
+                     "",
+                     "",
+                     "Nora Public"}));
 
     Settings read;
     SettingsFile::fromBytes(bytes, read);
@@ -73,13 +99,29 @@ TEST(SettingsFile, ReadsOverTheDefaultsLineByLine)
         bool ghostPrompts;
         const char* folder;
     } cases[] = {
-        {"empty lines keep the folders and options", lines({"", "", "reserved", "reserved", "0", "", "", "", "TRUE"}),
-         false, true, true, "/home/ann/Tessivar/Scrivix/Files"},
-        {"a lower-case x switches an option off", lines({"/f", "/t", "r", "r", "0", "x", "x", "", "TRUE"}), false,
-         false, true, "/f"},
-        {"an empty ghost prompts line switches them off", lines({"/f", "/t", "r", "r", "0", "X", "", "", ""}), true,
-         true, false, "/f"},
-        {"a file that ends after the recent files", lines({"/f", "/t", "r", "r", "1", "/c/A.scx"}), false, true, false,
+        {"empty lines keep the folders and options",
+         lines({"", "", "reserved", "reserved", "0", "", "", "", "TRUE"}),
+         false,
+         true,
+         true,
+         "/home/ann/Tessivar/Scrivix/Files"},
+        {"a lower-case x switches an option off",
+         lines({"/f", "/t", "r", "r", "0", "x", "x", "", "TRUE"}),
+         false,
+         false,
+         true,
+         "/f"},
+        {"an empty ghost prompts line switches them off",
+         lines({"/f", "/t", "r", "r", "0", "X", "", "", ""}),
+         true,
+         true,
+         false,
+         "/f"},
+        {"a file that ends after the recent files",
+         lines({"/f", "/t", "r", "r", "1", "/c/A.scx"}),
+         false,
+         true,
+         false,
          "/f"},
     };
     for (const auto& c : cases) {

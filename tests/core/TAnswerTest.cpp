@@ -1,6 +1,6 @@
+#include "core/TAnswer.h"
 #include "QtPrinters.h"
 #include "core/CalcScreen.h"
-#include "core/TAnswer.h"
 
 #include <QStringList>
 

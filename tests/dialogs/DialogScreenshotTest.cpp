@@ -70,10 +70,12 @@ TEST(DialogScreenshotTest, ScreenshotsOfThePartyListAndSpecificBequest)
         "",
     };
     for (int i = 0; i < 9; ++i)
-        store.setText(TfrmSpecBeqDlg::BequestPage, TfrmSpecBeqDlg::firstAnswer(2) + i,
-                      QString::fromUtf8(bequest[i]));
+        store.setText(
+            TfrmSpecBeqDlg::BequestPage, TfrmSpecBeqDlg::firstAnswer(2) + i, QString::fromUtf8(bequest[i]));
     TfrmSpecBeqDlg dialog(store, 2);
-    save(dialog, folder, "specific-bequest.png",
+    save(dialog,
+         folder,
+         "specific-bequest.png",
          QSize(TfrmSpecBeqDlg::ClientWidth, TfrmSpecBeqDlg::ClientHeight));
 }
 

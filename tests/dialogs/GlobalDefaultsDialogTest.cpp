@@ -41,8 +41,11 @@ TEST(GlobalDefaultsDialogTest, OkChangesOnlyWhatWasEdited)
     });
     ASSERT_TRUE(TfrmGlobalsDlg::edit(globals, nullptr));
 
-    EXPECT_EQ(shown, (QStringList{QStringLiteral("Jane Q. Counsel"), QStringLiteral("Columbus, Ohio 43215"),
-                                  QStringLiteral("Franklin"), QString()}));
+    EXPECT_EQ(shown,
+              (QStringList{QStringLiteral("Jane Q. Counsel"),
+                           QStringLiteral("Columbus, Ohio 43215"),
+                           QStringLiteral("Franklin"),
+                           QString()}));
     GlobalDefaults expected = preparer();
     expected.setValue(GlobalDefault::County, QStringLiteral("Delaware"));
     EXPECT_TRUE(globals == expected);
@@ -64,13 +67,20 @@ TEST(GlobalDefaultsDialogTest, CancelLeavesEveryDefaultUnchanged)
 
 TEST(GlobalDefaultsDialogTest, FieldsAreLabelledAndTabbedTopToBottom)
 {
-    const char* const labels[] = {"Attorney's Name",       "Building or Designation",
-                                  "Street Address",        "City, State & ZIP",
-                                  "Telephone/FAX No.",     "EMail Address",
-                                  "Supreme Court Reg No.", "Default Political Subdivision",
-                                  "Default City",          "Default County",
-                                  "Default State",         "Default Month",
-                                  "Default Year",          "Default Notary Signature"};
+    const char* const labels[] = {"Attorney's Name",
+                                  "Building or Designation",
+                                  "Street Address",
+                                  "City, State & ZIP",
+                                  "Telephone/FAX No.",
+                                  "EMail Address",
+                                  "Supreme Court Reg No.",
+                                  "Default Political Subdivision",
+                                  "Default City",
+                                  "Default County",
+                                  "Default State",
+                                  "Default Month",
+                                  "Default Year",
+                                  "Default Notary Signature"};
     TfrmGlobalsDlg dialog(preparer());
     ASSERT_TRUE(showActive(&dialog));
     QWidget* field = dialog.field(GlobalDefault::AttorneyName);

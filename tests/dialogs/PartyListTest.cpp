@@ -73,16 +73,17 @@ protected:
 
 TEST_F(PartyListTest, LoadsItsRowsAndStoresEditsAndJoinedNamesOnOk)
 {
-    storeRows(kFiduciaryDeedPage, 70,
-              {{"Ann Able", "F", "kept"}, {"Bob Baker", "M", ""}, {"Cy Cole", "", ""}});
+    storeRows(
+        kFiduciaryDeedPage, 70, {{"Ann Able", "F", "kept"}, {"Bob Baker", "M", ""}, {"Cy Cole", "", ""}});
     store.setText(kFiduciaryDeedPage, 100, QStringLiteral("next block"));
     auto dialog = openTag(kFiduciariesTag);
     ASSERT_TRUE(showActive(dialog.get()));
 
     EXPECT_EQ(dialog->grid()->rowCount(), 10);
-    EXPECT_EQ(column(*dialog, 0).mid(0, 4),
-              (QStringList{QStringLiteral("Ann Able"), QStringLiteral("Bob Baker"), QStringLiteral("Cy Cole"),
-                           QString()}));
+    EXPECT_EQ(
+        column(*dialog, 0).mid(0, 4),
+        (QStringList{
+            QStringLiteral("Ann Able"), QStringLiteral("Bob Baker"), QStringLiteral("Cy Cole"), QString()}));
     EXPECT_EQ(dialog->cell(0, 1), QStringLiteral("F"));
     EXPECT_TRUE(dialog->grid()->isColumnHidden(2));
     EXPECT_EQ(dialog->cell(0, 2), QStringLiteral("kept")) << "a hidden column is still read";
@@ -96,10 +97,18 @@ TEST_F(PartyListTest, LoadsItsRowsAndStoresEditsAndJoinedNamesOnOk)
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     // The marital-status column is hidden for this kind: "kept" adds nothing.
     EXPECT_EQ(answer(1), QStringLiteral("Ann Able, Bob B. Baker, Cy Cole and Dee Dunn"));
-    const QStringList expected = {QStringLiteral("Ann Able"),     QStringLiteral("F"), QStringLiteral("kept"),
-                                  QStringLiteral("Bob B. Baker"), QStringLiteral("M"), QString(),
-                                  QStringLiteral("Cy Cole"),      QString(),           QString(),
-                                  QStringLiteral("Dee Dunn"),     QStringLiteral("F"), QString()};
+    const QStringList expected = {QStringLiteral("Ann Able"),
+                                  QStringLiteral("F"),
+                                  QStringLiteral("kept"),
+                                  QStringLiteral("Bob B. Baker"),
+                                  QStringLiteral("M"),
+                                  QString(),
+                                  QStringLiteral("Cy Cole"),
+                                  QString(),
+                                  QString(),
+                                  QStringLiteral("Dee Dunn"),
+                                  QStringLiteral("F"),
+                                  QString()};
     for (int n = 70; n < 100; ++n)
         EXPECT_EQ(answer(n), expected.value(n - 70)) << "answer " << n;
     EXPECT_EQ(answer(100), QStringLiteral("next block"));
@@ -159,9 +168,16 @@ TEST_F(PartyListTest, DeedGenderIsShortenedToItsLetterOrReported)
         const char* kept;
         bool reported;
     } cases[] = {
-        {"m", "M", false}, {"Male", "M", false},         {"m.", "M", false}, {"female", "F", false},
-        {"F", "F", false}, {" f", "F", false},           {"", "", false},    {"Q", "Q", true},
-        {"X", "X", true},  {"unknown", "unknown", true},
+        {"m", "M", false},
+        {"Male", "M", false},
+        {"m.", "M", false},
+        {"female", "F", false},
+        {"F", "F", false},
+        {" f", "F", false},
+        {"", "", false},
+        {"Q", "Q", true},
+        {"X", "X", true},
+        {"unknown", "unknown", true},
     };
     auto dialog = openTag(200); // deed grantors: kind 0
     ASSERT_TRUE(showActive(dialog.get()));
@@ -205,8 +221,8 @@ TEST_F(PartyListTest, AGenderStillBeingTypedIsShortenedOnOk)
 
 TEST_F(PartyListTest, DeleteRowMovesTheRowsBelowUpAfterYes)
 {
-    storeRows(kFiduciaryDeedPage, 70,
-              {{"Ann", "F", ""}, {"Bob", "M", ""}, {"Cy", "M", ""}, {"Dee", "F", ""}});
+    storeRows(
+        kFiduciaryDeedPage, 70, {{"Ann", "F", ""}, {"Bob", "M", ""}, {"Cy", "M", ""}, {"Dee", "F", ""}});
     auto dialog = openTag(kFiduciariesTag);
     ASSERT_TRUE(showActive(dialog.get()));
 
@@ -214,8 +230,10 @@ TEST_F(PartyListTest, DeleteRowMovesTheRowsBelowUpAfterYes)
     deleteAnswer = false;
     dialog->findChild<QPushButton*>(QStringLiteral("crnbtnDeleteRow"))->click();
     EXPECT_EQ(questions, QStringList{QStringLiteral("Do you want to delete/clear the selected row?")});
-    EXPECT_EQ(column(*dialog, 0).mid(0, 4), (QStringList{QStringLiteral("Ann"), QStringLiteral("Bob"),
-                                                         QStringLiteral("Cy"), QStringLiteral("Dee")}));
+    EXPECT_EQ(
+        column(*dialog, 0).mid(0, 4),
+        (QStringList{
+            QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy"), QStringLiteral("Dee")}));
 
     deleteAnswer = true;
     dialog->findChild<QPushButton*>(QStringLiteral("crnbtnDeleteRow"))->click();

@@ -51,10 +51,16 @@ protected:
 TEST_F(SpecificBequestTest, AllNineAnswersRoundTrip)
 {
     // Bequest 3: answers 93 to 101.
-    setAnswers(93, {QStringLiteral("my piano | and its bench"), QStringLiteral("Mary A. Smith"),
-                    QStringLiteral("daughter"), QStringLiteral("an undivided one-half interest"),
-                    QStringLiteral("absolutely"), QStringLiteral("if she plays | every week"), QString(),
-                    QStringLiteral("X"), QString()});
+    setAnswers(93,
+               {QStringLiteral("my piano | and its bench"),
+                QStringLiteral("Mary A. Smith"),
+                QStringLiteral("daughter"),
+                QStringLiteral("an undivided one-half interest"),
+                QStringLiteral("absolutely"),
+                QStringLiteral("if she plays | every week"),
+                QString(),
+                QStringLiteral("X"),
+                QString()});
     store.setText(kWillPage, 92, QStringLiteral("bequest 2"));
     store.setText(kWillPage, 102, QStringLiteral("bequest 4"));
     TfrmSpecBeqDlg dialog(store, 3);
@@ -85,9 +91,13 @@ TEST_F(SpecificBequestTest, AllNineAnswersRoundTrip)
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(answers(93),
               (QStringList{QStringLiteral("my piano | and its bench | and the sheet music"),
-                           QStringLiteral("Mary A. Smith and John B. Smith"), QStringLiteral("children"),
-                           QStringLiteral("an undivided one-half interest"), QStringLiteral("absolutely"),
-                           QStringLiteral("if she plays | every week"), QStringLiteral("X"), QString(),
+                           QStringLiteral("Mary A. Smith and John B. Smith"),
+                           QStringLiteral("children"),
+                           QStringLiteral("an undivided one-half interest"),
+                           QStringLiteral("absolutely"),
+                           QStringLiteral("if she plays | every week"),
+                           QStringLiteral("X"),
+                           QString(),
                            QString()}));
     EXPECT_EQ(store.text(kWillPage, 92), QStringLiteral("bequest 2"));
     EXPECT_EQ(store.text(kWillPage, 102), QStringLiteral("bequest 4"));
@@ -105,9 +115,16 @@ TEST_F(SpecificBequestTest, ANewBequestOffersAndStoresTheDefaultOwnership)
 
     TfrmSpecBeqDlg dialog(store, 1);
     dialog.btnOkClick();
-    EXPECT_EQ(answers(75), (QStringList{QString(), QString(), QString(), QString(),
-                                        QStringLiteral("absolutely and in fee simple"), QString(), QString(),
-                                        QString(), QString()}));
+    EXPECT_EQ(answers(75),
+              (QStringList{QString(),
+                           QString(),
+                           QString(),
+                           QString(),
+                           QStringLiteral("absolutely and in fee simple"),
+                           QString(),
+                           QString(),
+                           QString(),
+                           QString()}));
 }
 
 TEST_F(SpecificBequestTest, CancelLeavesTheAnswersAsTheyWere)

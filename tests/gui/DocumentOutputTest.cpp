@@ -47,11 +47,13 @@ TEST_F(MainWindowTest, PreviewWithoutAPageChoosesTheDocumentAndWritesTheMergedTe
 
     const QString output = QDir(window->settings().tempFolder).filePath(QStringLiteral("send_temp.rtf"));
     const QByteArray document = contents(output);
-    EXPECT_TRUE(document.contains("One Thousand Two Hundred Fifty and 00/100")) << document.left(400).toStdString();
+    EXPECT_TRUE(document.contains("One Thousand Two Hundred Fifty and 00/100"))
+        << document.left(400).toStdString();
     EXPECT_TRUE(document.contains("ANN ABLE"));
     EXPECT_FALSE(document.contains("/*"));
     ASSERT_EQ(launcher.started.size(), launcher.succeeds && !window->settings().forceWordPad ? 1 : 0);
-    EXPECT_TRUE(launcher.started.first().endsWith(QStringLiteral("--writer send_temp.rtf in ") + window->settings().tempFolder));
+    EXPECT_TRUE(launcher.started.first().endsWith(QStringLiteral("--writer send_temp.rtf in ") +
+                                                  window->settings().tempFolder));
 
     // While the word processor holds the last document, the next one gets another name.
     ASSERT_TRUE(QFile::remove(output));
@@ -59,7 +61,8 @@ TEST_F(MainWindowTest, PreviewWithoutAPageChoosesTheDocumentAndWritesTheMergedTe
     window->PreviewPrint();
     ASSERT_EQ(launcher.started.size(), 2);
     const QString second = launcher.started.last().section(QLatin1Char(' '), 2, 2);
-    EXPECT_TRUE(second.startsWith(QStringLiteral("send_temp")) && second != QStringLiteral("send_temp.rtf")) << second.toStdString();
+    EXPECT_TRUE(second.startsWith(QStringLiteral("send_temp")) && second != QStringLiteral("send_temp.rtf"))
+        << second.toStdString();
     EXPECT_TRUE(contents(QDir(window->settings().tempFolder).filePath(second)).contains("ANN ABLE"));
 }
 
@@ -98,7 +101,8 @@ TEST_F(MainWindowTest, TemplatesAreOpenedAndRepairedInTheUsersFolder)
     prompts.onDialog = choose(1);
     window->findChild<QAction*>(QStringLiteral("mnuModifyTemplates"))->trigger();
     ASSERT_EQ(launcher.started.size(), 1);
-    EXPECT_TRUE(launcher.started.first().contains(QStringLiteral("--writer page1.rtf in ") + window->settings().templatesFolder));
+    EXPECT_TRUE(launcher.started.first().contains(QStringLiteral("--writer page1.rtf in ") +
+                                                  window->settings().templatesFolder));
 
     QByteArray broken = contents(page1);
     broken.replace("/*44/", "/*4{\\rtlch\\fcs1 4}/");

@@ -65,7 +65,8 @@ class RecordingLauncher : public scrivix::DocumentLauncher
 public:
     bool startProgram(const QString& program, const QStringList& arguments, const QString& folder) override
     {
-        started.append(program + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')) + QStringLiteral(" in ") + folder);
+        started.append(program + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')) +
+                       QStringLiteral(" in ") + folder);
         return succeeds;
     }
     bool openUrl(const QUrl& url) override
@@ -89,8 +90,7 @@ protected:
     scrivix::Folders folders() const;
     void showPage(int pageNo);
     // The bound control of the current screen with the Tag.
-    template <typename Control>
-    Control* control(int tag) const
+    template <typename Control> Control* control(int tag) const
     {
         for (Control* candidate : window->findChildren<Control*>()) {
             if (candidate->property("Tag").toInt() == tag)

@@ -74,7 +74,8 @@ TEST_F(MainWindowTest, FirstStartCreatesTheFoldersSettingsAndTemplates)
     ASSERT_TRUE(scrivix.exists(QStringLiteral("scrivix.ini")));
     QFile ini(scrivix.filePath(QStringLiteral("scrivix.ini")));
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(ini.readAll().startsWith((scrivix.filePath(QStringLiteral("Files")) + QStringLiteral("\r\n")).toUtf8()));
+    EXPECT_TRUE(ini.readAll().startsWith(
+        (scrivix.filePath(QStringLiteral("Files")) + QStringLiteral("\r\n")).toUtf8()));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Untitled.scx"));
     EXPECT_EQ(window->currentPageNo(), -1);
     EXPECT_TRUE(messages->texts().isEmpty()) << messages->texts().join(QLatin1Char('|')).toStdString();
@@ -93,7 +94,8 @@ TEST_F(MainWindowTest, TheTreeAndTheDisplayMenuShowPages)
     EXPECT_TRUE(edit(1001)->hasFocus());
     EXPECT_TRUE(executors->isSelected());
 
-    QAction* fiduciary = displayMenuEntry(window.get(), QStringLiteral("Real Estate"), QStringLiteral("Deed, Fiduciary's Statutory"));
+    QAction* fiduciary = displayMenuEntry(
+        window.get(), QStringLiteral("Real Estate"), QStringLiteral("Deed, Fiduciary's Statutory"));
     ASSERT_NE(fiduciary, nullptr);
     fiduciary->trigger();
     window->finishFadeIn();
@@ -108,7 +110,8 @@ TEST_F(MainWindowTest, TheTreeAndTheDisplayMenuShowPages)
          {std::tuple{"Estate Planning", "Do Not Resuscitate (DNR)", "Do Not Resuscitate"},
           std::tuple{"Estate Planning", "Will, Single, Children", "Will, Single, Children"},
           std::tuple{"Miscellaneous", "Collection Letter", "Collection Letter"}}) {
-        QAction* entry = displayMenuEntry(window.get(), QString::fromUtf8(category), QString::fromUtf8(menuText));
+        QAction* entry =
+            displayMenuEntry(window.get(), QString::fromUtf8(category), QString::fromUtf8(menuText));
         QTreeWidgetItem* item = treeItem(tree, QString::fromUtf8(treeText));
         ASSERT_NE(entry, nullptr) << menuText;
         ASSERT_NE(item, nullptr) << treeText;

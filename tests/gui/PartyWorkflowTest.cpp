@@ -5,9 +5,9 @@
 #include "MainWindowFixture.h"
 #include "QtPrinters.h"
 #include "core/TAnswer.h"
+#include "dialogs/DialogDriver.h"
 #include "dialogs/TfrmGlobalsDlg.h"
 #include "dialogs/TfrmPartyID.h"
-#include "dialogs/DialogDriver.h"
 
 #include <QApplication>
 #include <QDir>
@@ -54,7 +54,8 @@ TEST_F(MainWindowTest, GrantorsEnteredInThePartyListWordTheFiduciarysDeed)
     ASSERT_TRUE(grantors && names);
     ASSERT_FALSE(window->isModified());
 
-    fillPartyList({{QStringLiteral("Ann Able"), QStringLiteral("F")}, {QStringLiteral("Bob Baker"), QStringLiteral("M")}});
+    fillPartyList({{QStringLiteral("Ann Able"), QStringLiteral("F")},
+                   {QStringLiteral("Bob Baker"), QStringLiteral("M")}});
     grantors->click();
     EXPECT_EQ(window->answers().text(1, 70), QStringLiteral("Ann Able"));
     EXPECT_EQ(window->answers().text(1, 74), QStringLiteral("M"));
@@ -76,7 +77,8 @@ TEST_F(MainWindowTest, GrantorsEnteredInThePartyListWordTheFiduciarysDeed)
 
     // The deed is produced with the new grantors.
     window->PreviewPrint();
-    const QByteArray deed = contents(QDir(window->settings().tempFolder).filePath(QStringLiteral("send_temp.rtf")));
+    const QByteArray deed =
+        contents(QDir(window->settings().tempFolder).filePath(QStringLiteral("send_temp.rtf")));
     EXPECT_TRUE(deed.contains("Ann Able and Bob Baker"));
     EXPECT_TRUE(deed.contains("BOB BAKER"));
     EXPECT_TRUE(deed.contains("their hands"));
@@ -93,7 +95,8 @@ TEST_F(MainWindowTest, GlobalDefaultsSurviveARestartAndFillOnlyEmptyAnswers)
         return dialog.result();
     };
     window->SetGlobalDefaults();
-    ASSERT_EQ(window->settings().globals.value(GlobalDefault::AttorneyName), QStringLiteral("Alice Attorney"));
+    ASSERT_EQ(window->settings().globals.value(GlobalDefault::AttorneyName),
+              QStringLiteral("Alice Attorney"));
     ASSERT_TRUE(window->close());
 
     // A new start reads them back from scrivix.ini.

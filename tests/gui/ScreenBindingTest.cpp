@@ -1,7 +1,7 @@
+#include "screens/ScreenBinding.h"
 #include "MessageRecorder.h"
 #include "QtPrinters.h"
 #include "core/TAnswer.h"
-#include "screens/ScreenBinding.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -17,8 +17,7 @@ using namespace scrivix;
 
 namespace {
 
-template <typename Control>
-Control* add(QWidget* parent, int tag, const char* style = nullptr)
+template <typename Control> Control* add(QWidget* parent, int tag, const char* style = nullptr)
 {
     auto* control = new Control(parent);
     control->setProperty("Tag", tag);
@@ -71,8 +70,16 @@ TEST(ScreenBinding, ShowsEachAnswerByItsControlsKind)
 {
     TAnswer store;
     const std::pair<int, const char*> answers[] = {
-        {12, "John Smith and Ann Lee"}, {7, "Robert Smith"}, {15, "1234.5"}, {20, "7.5"}, {3, "1234567"},
-        {999, "last answer"}, {30, "Executrix"}, {34, "Lot 42 | Riverside Estates"}, {48, "X"}, {40, "X"},
+        {12, "John Smith and Ann Lee"},
+        {7, "Robert Smith"},
+        {15, "1234.5"},
+        {20, "7.5"},
+        {3, "1234567"},
+        {999, "last answer"},
+        {30, "Executrix"},
+        {34, "Lot 42 | Riverside Estates"},
+        {48, "X"},
+        {40, "X"},
         {41, "x"},
     };
     for (const auto& [n, text] : answers)

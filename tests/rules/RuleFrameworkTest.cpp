@@ -1,9 +1,9 @@
+#include "rules/RuleFramework.h"
 #include "MessageRecorder.h"
 #include "QtPrinters.h"
 #include "core/GlobalDefaults.h"
 #include "core/TAnswer.h"
 #include "rules/DocumentPages.h"
-#include "rules/RuleFramework.h"
 #include "rules/TransferGlobals.h"
 #include "text/Messages.h"
 
@@ -62,7 +62,11 @@ TEST(PartyBlock, PluralCountAndGender)
         {"the word Male", {{"John Smith", "Male"}}, false, 1, GenderClass::Neuter},
         {"an X", {{"Acme Trust Co.", "X"}}, false, 1, GenderClass::Neuter},
         {"a company", {{"Acme Trust Co.", ""}}, false, 1, GenderClass::Neuter},
-        {"rows 1 and 3 only", {{"John Smith", "M"}, {"", ""}, {"Ann Lee", "F"}}, false, 2, GenderClass::Masculine},
+        {"rows 1 and 3 only",
+         {{"John Smith", "M"}, {"", ""}, {"Ann Lee", "F"}},
+         false,
+         2,
+         GenderClass::Masculine},
         {"one name in row 2", {{"", "F"}, {"Ann Lee", "F"}}, true, 1, GenderClass::Feminine},
         {"two", {{"John Smith", "M"}, {"Mary Smith", "F"}}, true, 2, GenderClass::Masculine},
         {"a blank name counts", {{" ", ""}}, false, 1, GenderClass::Neuter},
@@ -88,13 +92,15 @@ TEST(SignatureBlock, PutsEveryFurtherSignerUnderALineOfHisOwn)
     // that row, and row 3 is left out.
     EXPECT_EQ(signatureBlock(answers, kFirst, partyCount(answers, kFirst)),
               s("JOHN SMITH\\par\\par\\tab ") + kLine + s("\\par\\tab "));
-    EXPECT_EQ(signatureBlock(answers, kFirst, 3), s("JOHN SMITH\\par\\par\\tab ") + kLine + s("\\par\\tab \\par\\par\\tab ") +
-                                                      kLine + s("\\par\\tab JOS\u00c9 PE\u00d1A"));
+    EXPECT_EQ(signatureBlock(answers, kFirst, 3),
+              s("JOHN SMITH\\par\\par\\tab ") + kLine + s("\\par\\tab \\par\\par\\tab ") + kLine +
+                  s("\\par\\tab JOS\u00c9 PE\u00d1A"));
 
     TAnswer ten;
     for (int row = 0; row < PartyRows; ++row)
         ten.setText(5, nameAnswer(kFirst, row), QStringLiteral("Heir %1").arg(row + 1));
-    const QString block = signatureBlock(PageAnswers(ten, 5), kFirst, partyCount(PageAnswers(ten, 5), kFirst));
+    const QString block =
+        signatureBlock(PageAnswers(ten, 5), kFirst, partyCount(PageAnswers(ten, 5), kFirst));
     EXPECT_EQ(block.count(kLine), 9);
     EXPECT_TRUE(block.startsWith(s("HEIR 1\\par")));
     EXPECT_TRUE(block.endsWith(s("\\par\\tab HEIR 10")));
@@ -133,7 +139,8 @@ TEST(SharedWording, AmountPairsAndClosingPeriods)
     {
         const char* text;
         const char* closed;
-    } periods[] = {{"", ""}, {"Volume 12, Page 4", "Volume 12, Page 4."}, {"Lot 42.", "Lot 42."}, {" ", " ."}};
+    } periods[] = {
+        {"", ""}, {"Volume 12, Page 4", "Volume 12, Page 4."}, {"Lot 42.", "Lot 42."}, {" ", " ."}};
     for (const auto& c : periods) {
         TAnswer store;
         PageAnswers answers(store, 5);

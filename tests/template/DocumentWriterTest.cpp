@@ -1,6 +1,6 @@
+#include "template/DocumentWriter.h"
 #include "QtPrinters.h"
 #include "core/FileError.h"
-#include "template/DocumentWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,9 +47,11 @@ TEST(DocumentWriter, UsesAnotherNameWhenTheLastDocumentIsStillOpen)
     ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("send_temp.rtf/held")));
     const QString other = DocumentWriter::write(dir.path(), QStringLiteral("{\\rtf1 third}"));
     EXPECT_NE(other, usual);
-    EXPECT_TRUE(QFileInfo(other).fileName().contains(QRegularExpression(QStringLiteral("^send_temp\\d{1,3}\\.rtf$"))))
+    EXPECT_TRUE(
+        QFileInfo(other).fileName().contains(QRegularExpression(QStringLiteral("^send_temp\\d{1,3}\\.rtf$"))))
         << other.toStdString();
     EXPECT_TRUE(QFile::exists(other));
 
-    EXPECT_THROW(DocumentWriter::write(dir.filePath(QStringLiteral("no/such/folder")), QStringLiteral("x")), FileError);
+    EXPECT_THROW(DocumentWriter::write(dir.filePath(QStringLiteral("no/such/folder")), QStringLiteral("x")),
+                 FileError);
 }

@@ -1,7 +1,7 @@
+#include "template/TemplateMerge.h"
 #include "MessageRecorder.h"
 #include "QtPrinters.h"
 #include "core/TAnswer.h"
-#include "template/TemplateMerge.h"
 #include "text/Messages.h"
 
 #include <gtest/gtest.h>
@@ -17,8 +17,8 @@ QString s(const char* text)
     return QString::fromUtf8(text);
 }
 
-const char* const kFontTable =
-    "{\\rtf1\\ansi{\\fonttbl{\\f0\\froman Times New Roman;}{\\f1\\fswiss Arial;}{\\f2\\fnil\\fcharset2 Wingdings;}}";
+const char* const kFontTable = "{\\rtf1\\ansi{\\fonttbl{\\f0\\froman Times New Roman;}{\\f1\\fswiss "
+                               "Arial;}{\\f2\\fnil\\fcharset2 Wingdings;}}";
 
 struct Answer
 {
@@ -64,7 +64,10 @@ TEST(TemplateMerge, ReplacesEveryVariableByItsKind)
         const char* text;
         const char* merged;
     } cases[] = {
-        {"as stored and amount", 0, "\\fs22 Sold to /*3/ for $/%5/.", "\\fs22 Sold to John Smith for $1,250.00."},
+        {"as stored and amount",
+         0,
+         "\\fs22 Sold to /*3/ for $/%5/.",
+         "\\fs22 Sold to John Smith for $1,250.00."},
         {"empty answer leaves no trace", 0, "[/*6/]", "[]"},
         {"amount column pads to eight", 0, "[/@6/][/@5/]", "[    0.00][1,250.00]"},
         {"amount column on the last page", 99, "[/@6/]", "[]"},
@@ -80,7 +83,10 @@ TEST(TemplateMerge, ReplacesEveryVariableByItsKind)
         {"answer 999", 0, "/*999/", "last"},
         {"inserted variables are merged too", 0, "(/*24/)", "(nested and Jane Doe)"},
         {"no slash, no variable", 0, "/*30/ /*31/ 5% A&B", "5% A&B 5% A&B"},
-        {"variable wrapped across lines", 0, "/*\r\n3/|/\r\n*3/|/*3\r\n/", "John Smith|John Smith|John Smith"},
+        {"variable wrapped across lines",
+         0,
+         "/*\r\n3/|/\r\n*3/|/*3\r\n/",
+         "John Smith|John Smith|John Smith"},
         {"not variables", 0, "and/or /x3/ /*/ /*a/ /*1234/ a/b", "and/or /x3/ /*/ /*a/ /*1234/ a/b"},
         {"slash at the very end", 0, "end /*3", "end /*3"},
         {"other pages' answers are not read", 1, "[/*3/]", "[]"},
@@ -92,7 +98,8 @@ TEST(TemplateMerge, ReplacesEveryVariableByItsKind)
         MessageRecorder recorder;
         TemplateMerge merge;
         EXPECT_EQ(merge.TransferAnswers(s(c.text), store, c.pageNo), s(c.merged)) << c.name;
-        EXPECT_TRUE(recorder.texts().isEmpty()) << c.name << ": " << recorder.texts().join(QLatin1Char('|')).toStdString();
+        EXPECT_TRUE(recorder.texts().isEmpty())
+            << c.name << ": " << recorder.texts().join(QLatin1Char('|')).toStdString();
     }
 }
 
@@ -103,8 +110,9 @@ TEST(TemplateMerge, DrawsCheckBoxesInTheTemplatesWingdingsFont)
     TemplateMerge merge;
     const QString merged =
         merge.TransferAnswers(s(kFontTable) + s("\\fs20 [/&12/][/&13/]\\fs28 [/&12/]}"), store, 0);
-    EXPECT_TRUE(merged.endsWith(s("\\fs20 [\\f2 \\fs24 \\uc0\\u9746 \\fs20\\f0 ][\\f2 \\fs24 \\uc0\\u9744 \\fs20\\f0 ]"
-                                  "\\fs28 [\\f2 \\fs24 \\uc0\\u9746 \\fs28\\f0 ]}")))
+    EXPECT_TRUE(merged.endsWith(
+        s("\\fs20 [\\f2 \\fs24 \\uc0\\u9746 \\fs20\\f0 ][\\f2 \\fs24 \\uc0\\u9744 \\fs20\\f0 ]"
+          "\\fs28 [\\f2 \\fs24 \\uc0\\u9746 \\fs28\\f0 ]}")))
         << merged.toStdString();
     // The size is kept for the next merge.
     EXPECT_EQ(merge.currentFontSize(), 28);
@@ -162,7 +170,8 @@ TEST(TemplateMerge, NamesTheVariableOfAnUnreadableDate)
     TemplateMerge merge;
     EXPECT_EQ(merge.TransferAnswers(s("on /^24/."), store, 3), s("on sometime."));
     ASSERT_EQ(recorder.texts().size(), 1);
-    EXPECT_TRUE(recorder.texts().first().endsWith(s("Page - 3; Var - 24"))) << recorder.texts().first().toStdString();
+    EXPECT_TRUE(recorder.texts().first().endsWith(s("Page - 3; Var - 24")))
+        << recorder.texts().first().toStdString();
 }
 
 TEST(TemplateMerge, AnAnswerHoldingItsOwnVariableStops)

@@ -1,6 +1,6 @@
+#include "template/TemplateRepair.h"
 #include "QtPrinters.h"
 #include "core/FileError.h"
-#include "template/TemplateRepair.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
+#include "text/Messages.h"
 #include "MessageRecorder.h"
 #include "QtPrinters.h"
 #include "text/MessageCatalogue.h"
-#include "text/Messages.h"
 
 #include <gtest/gtest.h>
 
@@ -25,25 +25,31 @@ const TextCase kTextCases[] = {
     {1100, "", "Unidentified error -  1100"},
     {65535, "", "Unidentified error -  65535"},
     // Catalogue number is the message number divided by ten.
-    {5, "",
+    {5,
+     "",
      "0-There is no help topic for the control you selected. Help is mostly provided for blue fields to "
      "indicate the source of the information Scrivix is placing in that field. "},
     {11000, "", "1100-Error messages go here"},
     // The five entries that take the caller's text append it directly.
-    {21202, "12a", "2120-Str2Float_2. An error occurred while Scrivix was converting an entry to a real number: 12a"},
+    {21202,
+     "12a",
+     "2120-Str2Float_2. An error occurred while Scrivix was converting an entry to a real number: 12a"},
     {16010, "Q", "1601-The gender column can only have 3 values: \"M\", \"F\" or empty. Remove: Q"},
     {11070, "boom", "1107-Error in New Form routine - boom"},
     {11260, "x", "1126-Error in Delete Form routine - x"},
     {12100, "t", "1210-Test New Customized Error. The test text string used was: t"},
     // Every other entry ignores it.
-    {11010, "ignored",
+    {11010,
+     "ignored",
      "1101-You should save client files with the extension scx. The extension of this file is being "
      "changed to scx. "},
     {11060, "", "1106 -An error occurred while attempting to View a continuation page. "},
-    {11300, "",
+    {11300,
+     "",
      "1130-Your globals don't appear to be set. At least the attorney/preparer name field is empty. If you "
      "haven't set globals yet, go to the Options menu and Set Globals Defaults."},
-    {15010, "",
+    {15010,
+     "",
      "1501-The directory choice is not valid. You'll need to reset the default scx file location when the "
      "dialog opens. The default path is C:\\Tessivar\\Scrivix\\Files\\"},
     {38000, "", "3800-Error messages go here"},
@@ -54,7 +60,8 @@ const TextCase kTextCases[] = {
 TEST(CreateErrorString, BuildsTheCatalogueText)
 {
     for (const TextCase& c : kTextCases) {
-        EXPECT_EQ(CreateErrorString(c.messageNo, QString::fromUtf8(c.extraText)), QString::fromUtf8(c.expected))
+        EXPECT_EQ(CreateErrorString(c.messageNo, QString::fromUtf8(c.extraText)),
+                  QString::fromUtf8(c.expected))
             << "message " << c.messageNo;
     }
 }

@@ -1,5 +1,5 @@
-#include "QtPrinters.h"
 #include "text/ShortDate.h"
+#include "QtPrinters.h"
 
 #include <gtest/gtest.h>
 

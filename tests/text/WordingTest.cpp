@@ -1,8 +1,8 @@
+#include "text/Wording.h"
 #include "MessageRecorder.h"
 #include "QtPrinters.h"
 #include "text/Messages.h"
 #include "text/ShortDate.h"
-#include "text/Wording.h"
 
 #include <QDate>
 
@@ -41,7 +41,8 @@ TEST(NumberToWords, WritesEnglishWordsEachFollowedByABlank)
         {1000000, "One Million "},
         {12000012, "Twelve Million Twelve "},
         {412116019, "Four Hundred Twelve Million One Hundred Sixteen Thousand Nineteen "},
-        {999999999, "Nine Hundred Ninety Nine Million Nine Hundred Ninety Nine Thousand Nine Hundred Ninety Nine "},
+        {999999999,
+         "Nine Hundred Ninety Nine Million Nine Hundred Ninety Nine Thousand Nine Hundred Ninety Nine "},
         // The fraction is ignored; so is a negative amount, and a fraction alone gives nothing.
         {1234.99, "One Thousand Two Hundred Thirty Four "},
         {0.75, ""},
@@ -235,8 +236,16 @@ TEST(RomanNumeral, CoversOneToFortyNine)
         int n;
         const char* numeral;
     } cases[] = {
-        {1, "I"},   {3, "III"},    {4, "IV"}, {9, "IX"},   {14, "XIV"},
-        {40, "XL"}, {49, "XLIX"}, {0, ""},   {50, ""},    {-1, ""},
+        {1, "I"},
+        {3, "III"},
+        {4, "IV"},
+        {9, "IX"},
+        {14, "XIV"},
+        {40, "XL"},
+        {49, "XLIX"},
+        {0, ""},
+        {50, ""},
+        {-1, ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(RomanNumeral(c.n), s(c.numeral)) << c.n;

@@ -35,7 +35,9 @@ int main(int argc, char* argv[])
     QPdfWriter pdf(QString::fromLocal8Bit(argv[2]));
     pdf.setTitle(QStringLiteral("Scrivix User Manual"));
     pdf.setCreator(QStringLiteral("Scrivix"));
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20),
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter),
+                                  QPageLayout::Portrait,
+                                  QMarginsF(20, 20, 20, 20),
                                   QPageLayout::Millimeter));
     manual.print(&pdf);
     return 0;
