@@ -550,7 +550,7 @@ void TfrmMain::FormShow()
             font.setPixelSize(12);
             m_tree->setFont(font);
         }
-        resize(fit->windowWidth, std::min(height, std::max(636, height)));
+        resize(fit->windowWidth, height);
         move(screen.left() + (width - fit->windowWidth) / 2, screen.top());
         m_zoom = fit->zoom;
         if (width < 1024) {
