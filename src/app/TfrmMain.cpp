@@ -22,6 +22,7 @@
 #include "screens/ScreenControls.h"
 #include "screens/ScreenEventFilter.h"
 #include "screens/ScreenLoader.h"
+#include "template/DocumentAssembly.h"
 #include "template/DocumentWriter.h"
 #include "template/TemplateFile.h"
 #include "template/TemplateRepair.h"
@@ -505,15 +506,15 @@ void TfrmMain::FormCreate()
         m_settings.templatesFolder = m_folders.templates;
         m_wordPresent = WordProcessor::WordInstalled();
         SettingsFile::readOrCreate(m_folders.settingsFile(), m_settings);
-        m_folders.clientFiles = m_settings.clientFilesFolder;
-        m_folders.temp = m_settings.tempFolder;
-        Folders::prepare(m_folders);
+        // From here on the settings hold the user's folders.
+        Folders prepared = m_folders;
+        prepared.clientFiles = m_settings.clientFilesFolder;
+        prepared.temp = m_settings.tempFolder;
+        Folders::prepare(prepared);
         m_currentPageNo = kNoPage;
         m_zoom = 1.0;
         m_currentFile = kUntitled;
-        const QString defaultFile = QDir(m_folders.clientFiles).filePath(QStringLiteral("default.scx"));
-        if (QFileInfo::exists(defaultFile))
-            AnswerFile::load(defaultFile, *m_store);
+        readDefaultAnswers();
     } catch (const std::exception&) {
         ShowNumberedMessage(16040);
     }
@@ -571,9 +572,7 @@ void TfrmMain::FormShow()
 
 void TfrmMain::closeEvent(QCloseEvent* event)
 {
-    // Leave the field in focus, so what it holds is stored and calculated.
-    if (QWidget* focused = QApplication::focusWidget(); focused && isAncestorOf(focused))
-        CalcOnExit(focused);
+    leaveCurrentField();
     if (m_modified) {
         switch (m_prompts->askSaveChanges(this)) {
         case QMessageBox::Cancel:
@@ -739,7 +738,14 @@ void TfrmMain::showDefaultCursor()
 
 void TfrmMain::UpdateMenuItems()
 {
-    SetOverride(sender());
+    UpdateMenuItems(nullptr);
+}
+
+// The sender is the field whose override commands are offered; any other
+// sender (a command, the calculation) offers none in the menus.
+void TfrmMain::UpdateMenuItems(QObject* sender)
+{
+    SetOverride(sender);
     const bool pageShown = m_currentPageNo != kNoPage;
     m_mnuInsertUnderline->setVisible(pageShown);
     m_popInsertUnderline->setVisible(pageShown);
@@ -816,7 +822,6 @@ void TfrmMain::CalcOnExit(QWidget* field)
 
 void TfrmMain::ScrollOnEnter(QWidget* field)
 {
-    SetOverride(field);
     if (m_screen && m_screen->isAncestorOf(field)) {
         const int top = field->mapTo(m_panel, QPoint(0, 0)).y();
         const int offset = m_scroll->verticalScrollBar()->value();
@@ -829,8 +834,7 @@ void TfrmMain::ScrollOnEnter(QWidget* field)
     const ScreenControl::Kind kind = ScreenControl::kindOf(field);
     if (kind == ScreenControl::Kind::Edit || kind == ScreenControl::Kind::CheckBox)
         m_currentField = field;
-    UpdateMenuItems();
-    SetOverride(field);
+    UpdateMenuItems(field);
 }
 
 void TfrmMain::scrollTo(int y)
@@ -876,8 +880,7 @@ void TfrmMain::OverrideClick(QWidget* field)
     m_store->Calculate(m_currentPageNo, true);
     m_calcGuard = false;
     m_modified = true;
-    UpdateMenuItems();
-    SetOverride(field);
+    UpdateMenuItems(field);
     field->setFocus(Qt::OtherFocusReason);
 }
 
@@ -1047,9 +1050,6 @@ void TfrmMain::DefaultFileLocation(int which)
     if (chosen.isEmpty())
         return;
     *folders[which] = QDir::cleanPath(chosen);
-    m_folders.clientFiles = m_settings.clientFilesFolder;
-    m_folders.templates = m_settings.templatesFolder;
-    m_folders.temp = m_settings.tempFolder;
 }
 
 void TfrmMain::ExpandTreeViewClick()
@@ -1065,6 +1065,7 @@ void TfrmMain::CollapseTreeViewClick()
 // ---------------------------------------------------------------------------
 // Client files
 
+// Leaves the field in focus, so what it holds is stored and calculated.
 void TfrmMain::leaveCurrentField()
 {
     QWidget* focused = QApplication::focusWidget();
@@ -1096,13 +1097,18 @@ void TfrmMain::showStartPicture()
 
 // A fresh client from the default answer file. Open and Re-open keep the
 // screen cleared for the page they show next.
+void TfrmMain::readDefaultAnswers()
+{
+    const QString defaultFile = QDir(m_settings.clientFilesFolder).filePath(QStringLiteral("default.scx"));
+    if (QFileInfo::exists(defaultFile))
+        AnswerFile::load(defaultFile, *m_store);
+}
+
 void TfrmMain::newClient(bool fromOpen)
 {
     m_store = std::make_unique<TAnswer>();
     m_store->setScreen(this);
-    const QString defaultFile = QDir(m_settings.clientFilesFolder).filePath(QStringLiteral("default.scx"));
-    if (QFileInfo::exists(defaultFile))
-        AnswerFile::load(defaultFile, *m_store);
+    readDefaultAnswers();
     m_currentFile = kUntitled;
     m_modified = false;
     if (fromOpen) {
@@ -1296,9 +1302,7 @@ void TfrmMain::PreviewPrint()
             return;
         m_currentPageNo = *page;
     }
-    m_store->Calculate(m_currentPageNo, true);
-    m_documentBuffer = TemplateFile::load(TemplateFile::path(m_settings.templatesFolder, m_currentPageNo));
-    m_merge.TransferDocument(m_documentBuffer, *m_store, m_currentPageNo);
+    m_documentBuffer = assembleDocument(*m_store, m_currentPageNo, m_settings.templatesFolder, m_merge);
     const QString output = DocumentWriter::write(m_settings.tempFolder, m_documentBuffer);
     launch(m_settings.tempFolder, output);
 }

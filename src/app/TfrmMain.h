@@ -49,6 +49,7 @@ public:
     bool isModified() const { return m_modified; }
     void setModified(bool modified) { m_modified = modified; }
     const QString& currentFile() const { return m_currentFile; }
+    // The user's client files, temporary and templates folders are those of the settings.
     const Settings& settings() const { return m_settings; }
     const Folders& folders() const { return m_folders; }
     double zoomFactor() const { return m_zoom; }
@@ -130,6 +131,8 @@ private:
     void applyZoom();
     bool KeyDown(QWidget* target, QKeyEvent* event);
     void newClient(bool fromOpen);
+    void readDefaultAnswers();
+    void UpdateMenuItems(QObject* sender);
     bool askToSave();
     void leaveCurrentField();
     void openClient(const QString& path);

@@ -61,7 +61,7 @@ void allowWrites(const QString& folder)
 
 TEST_F(MainWindowTest, SaveAsOpenAndReopenRoundTrips)
 {
-    const QDir files(window->folders().clientFiles);
+    const QDir files(window->settings().clientFilesFolder);
     showPage(0);
     edit(1007)->setText(QStringLiteral("Robert Smith"));
     window->setModified(true);
@@ -111,7 +111,8 @@ TEST_F(MainWindowTest, SaveAsOpenAndReopenRoundTrips)
 
 TEST_F(MainWindowTest, TheDefaultAnswerFilePresetsNewClientsAndShowsNoPage)
 {
-    const QString defaults = QDir(window->folders().clientFiles).filePath(QStringLiteral("default.scx"));
+    const QString defaults =
+        QDir(window->settings().clientFilesFolder).filePath(QStringLiteral("default.scx"));
     window->answers().setText(0, 64, QStringLiteral("Alice Attorney"));
     showPage(0);
     prompts.saveFile = defaults;
@@ -120,7 +121,7 @@ TEST_F(MainWindowTest, TheDefaultAnswerFilePresetsNewClientsAndShowsNoPage)
 
     window->NewClick();
     EXPECT_EQ(window->answers().text(0, 64), QStringLiteral("Alice Attorney"));
-    prompts.openFile = QDir(window->folders().clientFiles).filePath(QStringLiteral("DEFAULT.SCX"));
+    prompts.openFile = QDir(window->settings().clientFilesFolder).filePath(QStringLiteral("DEFAULT.SCX"));
     QFile::rename(defaults, prompts.openFile);
     window->OpenClick();
     EXPECT_EQ(window->currentPageNo(), -1);
@@ -144,7 +145,7 @@ TEST_F(MainWindowTest, CancellingSaveAsKeepsTheModifiedFlag)
 
 TEST_F(MainWindowTest, TheRecentListMovesReopenedFilesToTheFrontAndKeepsNine)
 {
-    const QDir files(window->folders().clientFiles);
+    const QDir files(window->settings().clientFilesFolder);
     TAnswer store;
     QStringList paths;
     for (int i = 0; i < 11; ++i) {
@@ -200,7 +201,7 @@ TEST_F(MainWindowTest, SavingCharactersTheFileCannotHoldAsksFirst)
 {
     showPage(0);
     edit(1007)->setText(QString::fromUtf8("Nguy\u1ec5n Van An"));
-    prompts.saveFile = QDir(window->folders().clientFiles).filePath(QStringLiteral("Nguyen.scx"));
+    prompts.saveFile = QDir(window->settings().clientFilesFolder).filePath(QStringLiteral("Nguyen.scx"));
     window->setModified(true);
     prompts.saveLossy = false;
     window->SaveAsClick();
@@ -219,7 +220,7 @@ TEST_F(MainWindowTest, SavingCharactersTheFileCannotHoldAsksFirst)
 
 TEST_F(MainWindowTest, SaveAsGivesEveryNameTheScxExtension)
 {
-    const QDir files(window->folders().clientFiles);
+    const QDir files(window->settings().clientFilesFolder);
     const struct
     {
         const char* chosen;

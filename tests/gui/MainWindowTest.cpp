@@ -238,7 +238,7 @@ TEST_F(MainWindowTest, ClosingWithUnsavedChangesAsks)
     window->answers().setText(0, 1, QStringLiteral("kept only in memory"));
     EXPECT_TRUE(window->close());
     EXPECT_EQ(prompts.saveQuestions, 2);
-    EXPECT_TRUE(QDir(window->folders().clientFiles).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(QDir(window->settings().clientFilesFolder).entryList(QDir::Files).isEmpty());
 }
 
 TEST_F(MainWindowTest, ClosingWithYesSavesTheClient)
@@ -247,10 +247,10 @@ TEST_F(MainWindowTest, ClosingWithYesSavesTheClient)
     edit(1003)->setText(QStringLiteral("Administrator"));
     window->setModified(true);
     prompts.saveAnswer = QMessageBox::Yes;
-    prompts.saveFile = QDir(window->folders().clientFiles).filePath(QStringLiteral("Able.doc"));
+    prompts.saveFile = QDir(window->settings().clientFilesFolder).filePath(QStringLiteral("Able.doc"));
     EXPECT_TRUE(window->close());
     EXPECT_EQ(messages->texts(), QStringList({CreateErrorString(11010)}));
-    const QString saved = QDir(window->folders().clientFiles).filePath(QStringLiteral("Able.scx"));
+    const QString saved = QDir(window->settings().clientFilesFolder).filePath(QStringLiteral("Able.scx"));
     ASSERT_TRUE(QFileInfo::exists(saved));
     TAnswer store;
     AnswerFile::load(saved, store);
