@@ -63,6 +63,18 @@ void appendLine(QByteArray& out, const QString& text)
     out += "\r\n";
 }
 
+// The folders, the reserved lines and the recent files, which every file starts with.
+void appendHead(QByteArray& out, const Settings& settings)
+{
+    appendLine(out, settings.clientFilesFolder);
+    appendLine(out, settings.tempFolder);
+    appendLine(out, kReserved);
+    appendLine(out, kReserved);
+    appendLine(out, QString::number(settings.recentFiles.size()));
+    for (const QString& path : settings.recentFiles)
+        appendLine(out, path);
+}
+
 } // namespace
 
 void SettingsFile::fromBytes(const QByteArray& bytes, Settings& settings)
@@ -88,13 +100,7 @@ void SettingsFile::fromBytes(const QByteArray& bytes, Settings& settings)
 QByteArray SettingsFile::toBytes(const Settings& settings)
 {
     QByteArray out;
-    appendLine(out, settings.clientFilesFolder);
-    appendLine(out, settings.tempFolder);
-    appendLine(out, kReserved);
-    appendLine(out, kReserved);
-    appendLine(out, QString::number(settings.recentFiles.size()));
-    for (const QString& path : settings.recentFiles)
-        appendLine(out, path);
+    appendHead(out, settings);
     appendLine(out, settings.forceWord ? QStringLiteral("X") : QString());
     appendLine(out, settings.forceWordPad ? QStringLiteral("X") : QString());
     appendLine(out, settings.wordPath);
@@ -108,11 +114,7 @@ QByteArray SettingsFile::toBytes(const Settings& settings)
 QByteArray SettingsFile::firstRunBytes(const Settings& settings)
 {
     QByteArray out;
-    appendLine(out, settings.clientFilesFolder);
-    appendLine(out, settings.tempFolder);
-    appendLine(out, kReserved);
-    appendLine(out, kReserved);
-    appendLine(out, QStringLiteral("0"));
+    appendHead(out, settings);
     // Force Word, force WordPad, the Word path, two options, the global defaults.
     for (int i = 0; i < 5 + GlobalDefaults::Count; ++i)
         out += "\r\n";

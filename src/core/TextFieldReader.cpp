@@ -52,12 +52,6 @@ std::pair<const char*, qsizetype> TextFieldReader::line()
     return {start, end - start};
 }
 
-QByteArray TextFieldReader::lineBytes()
-{
-    const auto [start, length] = line();
-    return QByteArray(start, length);
-}
-
 // Blanks, tabs and line ends are skipped, then up to maxLength characters are
 // taken, stopping at the first control character or blank.
 QByteArray TextFieldReader::field(int maxLength)

@@ -18,7 +18,6 @@ public:
 
     // The rest of the current line, without its line end.
     std::pair<const char*, qsizetype> line();
-    QByteArray lineBytes();
     void skipLine() { line(); }
 
     int integerField();

@@ -8,9 +8,9 @@ namespace scrivix {
 
 namespace {
 
-QString grouped(double value, int decimals)
+QString wholeNumber(double value)
 {
-    return QLocale().toString(value, 'f', decimals).trimmed();
+    return QLocale().toString(value, 'f', 0).trimmed();
 }
 
 QString plain(double value, int decimals)
@@ -25,11 +25,11 @@ QString EditFormats::display(int kind, const QString& answer)
 {
     switch (kind) {
     case Money:
-        return grouped(Str2Float_2(answer), 2);
+        return Str2Amount(answer);
     case Decimal:
         return plain(Str2Float_P(answer), 2);
     case WholeNumber:
-        return grouped(Str2Float_0(answer), 0);
+        return wholeNumber(Str2Float_0(answer));
     default:
         return answer;
     }
@@ -46,12 +46,12 @@ QString EditFormats::onExit(int kind, const QString& text)
 {
     switch (kind) {
     case Money:
-        return grouped(Str2Float_2(text), 2);
+        return Str2Amount(text);
     case Decimal:
         return plain(Str2Float_P(text), 2) + QLatin1Char('%');
     case WholeNumber:
     case SmallNumber:
-        return grouped(Str2Float_0(text), 0);
+        return wholeNumber(Str2Float_0(text));
     default:
         return text;
     }
