@@ -1334,7 +1334,8 @@ void TfrmMain::FindWordClick()
     progress.show();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QApplication::processEvents();
-    m_settings.wordPath = WordProcessor::findOffice(m_wordSearchRoots, [] { QApplication::processEvents(); });
+    m_settings.wordPath =
+        WordProcessor::searchForOffice(m_wordSearchRoots, [] { QApplication::processEvents(); });
     progress.close();
     QApplication::restoreOverrideCursor();
     m_prompts->inform(this,

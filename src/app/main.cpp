@@ -1,5 +1,6 @@
 #include "app/StyleSheet.h"
 #include "app/TfrmMain.h"
+#include "core/TAnswer.h"
 #include "text/Messages.h"
 
 #include <QApplication>
@@ -10,7 +11,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Scrivix"));
-    QApplication::setApplicationVersion(QStringLiteral("6.15"));
+    QApplication::setApplicationVersion(QString::number(scrivix::TAnswer::CurrentVersionNo, 'f', 2));
     if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))
         QIcon::setThemeName(QStringLiteral("Adwaita"));
     app.setStyleSheet(scrivix::scrivixStyleSheet());

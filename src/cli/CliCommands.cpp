@@ -177,7 +177,7 @@ int CliCommands::run(const QStringList& arguments)
         return command.isEmpty() ? kExitUsage : 0;
     }
     if (command == QLatin1String("--version")) {
-        out() << "scrivix-cli 6.15" << Qt::endl;
+        out() << "scrivix-cli " << QCoreApplication::applicationVersion() << Qt::endl;
         return 0;
     }
     return fail(QStringLiteral("unknown command \"%1\"; see 'scrivix-cli --help'").arg(command), kExitUsage);

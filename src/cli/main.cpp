@@ -1,4 +1,5 @@
 #include "cli/CliCommands.h"
+#include "core/TAnswer.h"
 
 #include <QCoreApplication>
 
@@ -6,6 +7,6 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("scrivix-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("6.15"));
+    QCoreApplication::setApplicationVersion(QString::number(scrivix::TAnswer::CurrentVersionNo, 'f', 2));
     return scrivix::CliCommands::run(QCoreApplication::arguments().mid(1));
 }

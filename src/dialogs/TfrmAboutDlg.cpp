@@ -1,6 +1,7 @@
 #include "dialogs/TfrmAboutDlg.h"
 
 #include "app/ProgramPicture.h"
+#include "core/TAnswer.h"
 
 #include <QFrame>
 #include <QGraphicsOpacityEffect>
@@ -16,7 +17,8 @@ TfrmAboutDlg::TfrmAboutDlg(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAboutDlg"));
     setFixedSize(500, 500);
-    setWindowTitle(QStringLiteral("About Scrivix - Version ") + QLocale().toString(6.15, 'f', 2));
+    setWindowTitle(QStringLiteral("About Scrivix - Version ") +
+                   QLocale().toString(TAnswer::CurrentVersionNo, 'f', 2));
 
     auto* name = new QLabel(QStringLiteral("Scrivix"), this);
     QFont font = name->font();

@@ -55,7 +55,7 @@ bool WordProcessor::LaunchWordProcessor(DocumentLauncher& launcher,
     return launcher.openUrl(QUrl::fromLocalFile(QFileInfo(filePath).absoluteFilePath()));
 }
 
-QString WordProcessor::findOffice(const QStringList& roots, const std::function<void()>& keepGoing)
+QString WordProcessor::searchForOffice(const QStringList& roots, const std::function<void()>& keepGoing)
 {
     for (const QString& root : roots) {
         const QString found = searchFolder(root, keepGoing, 0);

@@ -30,7 +30,7 @@ public:
     // Searches the folders depth first for a file named soffice (letter case
     // ignored); the first match, or empty. keepGoing is asked between folders
     // so a long search can let the window draw.
-    static QString findOffice(const QStringList& roots, const std::function<void()>& keepGoing = {});
+    static QString searchForOffice(const QStringList& roots, const std::function<void()>& keepGoing = {});
     static QStringList searchRoots();
 };
 
