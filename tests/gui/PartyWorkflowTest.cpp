@@ -34,8 +34,7 @@ void fillPartyList(const QList<QStringList>& rows, bool confirm = true)
         ASSERT_NE(dialog, nullptr);
         for (int r = 0; r < rows.size(); ++r) {
             for (int c = 0; c < rows[r].size(); ++c)
-                dialog->grid()->item(r, c) ? dialog->grid()->item(r, c)->setText(rows[r][c])
-                                           : dialog->grid()->setItem(r, c, new QTableWidgetItem(rows[r][c]));
+                dialog->grid()->setItem(r, c, new QTableWidgetItem(rows[r][c]));
         }
         if (confirm)
             dialog->OKBtnClick();
